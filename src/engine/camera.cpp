@@ -1,0 +1,8 @@
+#include "engine/frm_vorlet.h"
+
+namespace orbelon::engine {
+
+void frmVorlet::MoveCam() {}
+void frmVorlet::ChangeArrow() {}
+
+}  // namespace orbelon::engine

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/runtime/controls.h"
+#include "platform/runtime/picture.h"
+
+namespace orbelon::platform {
+
+class Runtime;
+
+enum class BorderStyle {
+  None,         // no border and no title bar
+  FixedSingle,  // a title bar, not resizable, no minimise or maximise button
+  FixedDialog,  // the same, as a dialog
+};
+
+// A top-level window of the game: one class per window, its controls as members, one handler per
+// event. The client area is in twips and the window opens centred on the screen.
+class Form {
+ public:
+  Form(Runtime& runtime, std::string name);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  Runtime& GetRuntime() const { return runtime_; }
+  const std::string& Name() const { return name_; }
+
+  // Design properties.
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  BorderStyle Border() const { return border_; }
+  void SetBorder(BorderStyle border) { border_ = border; }
+  int ClientWidth() const { return client_width_; }    // twips
+  int ClientHeight() const { return client_height_; }  // twips
+  void SetClientSize(int width_twips, int height_twips);
+  uint32_t BackColor() const { return back_color_; }
+  void SetBackColor(uint32_t color);
+  // Drawn unscaled from the client area's top-left corner and cut at its edges.
+  const Picture& GetPicture() const { return picture_; }
+  void SetPicture(Picture picture);
+  // With key preview the form's key handler sees every key before the focused control.
+  bool KeyPreview() const { return key_preview_; }
+  void SetKeyPreview(bool on) { key_preview_ = on; }
+
+  // Life cycle. Show and ShowModal load the form first when it is not loaded (running Form_Load,
+  // which may not return). ShowModal returns when the form is unloaded.
+  void Show();
+  void ShowModal();
+  void Hide();
+  void Unload();
+  bool IsLoaded() const { return loaded_; }
+  bool IsVisible() const { return visible_; }
+
+  // Event handlers.
+  virtual void Form_Load() {}
+  virtual void Form_KeyPress(int16_t& key_ascii) { (void)key_ascii; }
+  virtual void Form_Click() {}
+  virtual void Form_Unload() {}
+
+  // Controls in the order they were made; the focused one takes Enter and Space.
+  const std::vector<Control*>& Controls() const { return controls_; }
+  Control* FocusedControl() const { return focused_; }
+  void SetFocusedControl(Control* control);
+
+  // Used by the runtime and the backends.
+  int WindowId() const { return window_; }
+  bool NeedsRepaint() const { return dirty_; }
+  void MarkChanged() { dirty_ = true; }
+  void Repaint();  // presents the form now, when it is visible
+  void AddControl(Control& control);
+  // Dispatch of a key press or a mouse button from the window system.
+  void HandleKey(int key);
+  void HandleMouseDown(int button, int x_pixels, int y_pixels);
+
+ private:
+  void Load();
+
+  Runtime& runtime_;
+  std::string name_;
+  std::string caption_;
+  BorderStyle border_ = BorderStyle::FixedSingle;
+  int client_width_ = 0;
+  int client_height_ = 0;
+  uint32_t back_color_ = RGB(0, 0, 0);
+  Picture picture_;
+  bool key_preview_ = false;
+  bool loaded_ = false;
+  bool visible_ = false;
+  bool dirty_ = true;
+  int window_ = 0;
+  std::vector<Control*> controls_;
+  Control* focused_ = nullptr;
+};
+
+}  // namespace orbelon::platform

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+
+namespace orbelon::platform {
+
+class Form;
+
+// Message box styles.
+constexpr int vbOKOnly = 0;
+constexpr int vbCritical = 16;
+
+// The window runtime: event processing, timers, modal windows, message boxes, the program's
+// folder and command line, the clock and the end of the process. One per program.
+class Runtime {
+ public:
+  Runtime(Backend& backend, std::string program_folder, std::string command_line);
+  ~Runtime();
+  Runtime(const Runtime&) = delete;
+  Runtime& operator=(const Runtime&) = delete;
+
+  Backend& GetBackend() const { return backend_; }
+
+  // The program's folder (no separator at the end) and the command-line text after its name.
+  const std::string& AppPath() const { return app_path_; }
+  const std::string& Command() const { return command_; }
+  // The second (0-59) of the current wall-clock time.
+  int Second();
+  // The millisecond clock, 32 bits, wrapping.
+  uint32_t TimeGetTime();
+  // Ends the process: unwinds to main with the status (throws ProcessExit).
+  [[noreturn]] void End(int status = 0);
+
+  // Processes the pending events once: input to the windows, then the timers that are due, then
+  // the repaint of changed windows. While a modal form is open only it takes keys and clicks.
+  void DoEvents();
+  // Processes events as they come until the clock reaches the deadline (compared so that the
+  // clock's wrap does no harm); blocks in between, never spins. Returns at once when the
+  // deadline has passed, without processing events.
+  void PaceUntil(uint32_t deadline);
+  // Runs a modal wait: processes events, blocking in between, until the form is unloaded.
+  void RunModal(Form& form);
+  // A modal message box with an OK button (style 16 adds the stop icon), closed by Enter,
+  // Space, Esc or a click on OK. Returns 1 (OK).
+  int MsgBox(const std::string& prompt, int style, const std::string& title);
+  // The runtime's error box for a failure that reaches the top: it names the failure (and writes
+  // it on stderr, where no window can be shown).
+  void ReportFatal(const std::string& message);
+
+  // Used by Form.
+  void Attach(Form& form);
+  void Detach(Form& form);
+  Form* ModalForm() const { return modal_.empty() ? nullptr : modal_.back(); }
+  const std::vector<Form*>& Forms() const { return forms_; }
+
+ private:
+  void Dispatch(const InputEvent& event);
+  void FireTimers();
+  void RepaintChanged();
+  uint32_t NextTimerWait(uint32_t limit_ms);
+
+  Backend& backend_;
+  std::string app_path_;
+  std::string command_;
+  std::vector<Form*> forms_;
+  std::vector<Form*> modal_;
+};
+
+}  // namespace orbelon::platform

@@ -1,0 +1,135 @@
+#pragma once
+
+// The scripted platform of the game tests: a virtual millisecond clock and wall clock that
+// advance only when the game waits, input that the test injects at chosen moments, message boxes
+// and modal windows that the test answers, and a record of every sound call, box and window show.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+
+namespace orbelon::platform {
+class Control;
+}
+
+namespace orbelon::scripted {
+
+using platform::Control;
+using platform::Form;
+
+// Thrown when a script runs past its time limit (a game that waits for input nobody gives).
+class ScriptTimeout : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct SoundCall {
+  std::string file;   // the file name the buffer was loaded from, e.g. "theme.daw"
+  std::string call;   // "load", "play", "stop"
+  int flags = 0;      // for "play"
+  uint32_t time = 0;  // virtual ms
+};
+
+struct BoxRecord {
+  std::string title;
+  std::string prompt;
+  int style = 0;
+  uint32_t time = 0;
+  int show_count = 0;  // the pointer's show count while the box was open
+};
+
+struct WindowRecord {
+  std::string form;  // the form's name, e.g. "frmVorlet"
+  std::string what;  // "create", "show", "hide", "destroy"
+  uint32_t time = 0;
+};
+
+class ScriptedBackend : public platform::Backend {
+ public:
+  ScriptedBackend();
+  ~ScriptedBackend() override;
+
+  // --- Scripting -------------------------------------------------------------------------
+  // Runs the action inside event processing once the virtual clock has reached the time. The
+  // action may inject input, look at the game's state, or throw to end the run.
+  void At(uint32_t time_ms, std::function<void()> action);
+  void After(uint32_t delay_ms, std::function<void()> action);
+  // Input, queued for the next event processing.
+  void PressKey(const Form& form, int key);
+  void Click(const Form& form, const Control& control, int button = 1);
+  void ClickAt(const Form& form, int x_pixels, int y_pixels, int button = 1);
+  // The pointer as the player moves it, in screen pixels.
+  void MovePointer(int dx, int dy);
+  void SetPointer(int x, int y);
+  // How message boxes are answered: by the key after the delay (default: Enter after 100 ms).
+  // A handler, when set, is called when a box opens, and the default answer is not given.
+  void AnswerBoxes(int key, uint32_t delay_ms);
+  std::function<void(const BoxRecord&)> on_box;
+  // Ends a run that goes on longer than this (virtual ms since the start): throws ScriptTimeout.
+  uint32_t time_limit_ms = 30 * 60 * 1000;
+
+  // --- Set-up of the machine -------------------------------------------------------------
+  void SetClock(uint32_t ms) { now_ = ms; }
+  int wall_second_at_zero = 0;      // the wall-clock second when the virtual clock read 0
+  int display_bits_per_pixel = 16;
+  bool sound_device = true;         // false: CreateSoundSystem fails
+  int screen_width = 1024;
+  int screen_height = 768;
+
+  // --- Records ---------------------------------------------------------------------------
+  std::vector<SoundCall> sound_calls;
+  std::vector<BoxRecord> boxes;
+  std::vector<WindowRecord> windows;
+  int show_count = 0;                // the pointer's show count
+  int canvas_renders = 0;
+  int keyboard_polls = 0;
+  uint32_t Now() const { return now_; }
+  // The form of a window id, nullptr when there is none.
+  const Form* FormOf(int window) const;
+  // Loops that are playing now (by file name).
+  std::set<std::string> PlayingLoops() const;
+
+  // --- Backend ---------------------------------------------------------------------------
+  uint32_t TimeGetTime() override { return now_; }
+  int WallSecond() override;
+  bool PollEvent(platform::InputEvent& event) override;
+  void WaitEvent(uint32_t timeout_ms) override;
+  int CreateWindow(const Form& form) override;
+  void DestroyWindow(int window) override;
+  void ShowWindow(int window, bool visible) override;
+  void Present(const Form& form) override;
+  void RenderCanvas(const platform::Tessor& canvas) override;
+  void MoveMouseAbsolute(int x, int y) override;
+  platform::PointL GetCursorPos() override;
+  int ShowCursor(bool show) override;
+  std::unique_ptr<platform::SoundSystem> CreateSoundSystem() override;
+  std::unique_ptr<platform::KeyboardDevice> CreateKeyboardDevice(const std::string& guid) override;
+  int DisplayBitsPerPixel() override { return display_bits_per_pixel; }
+
+ private:
+  struct Scheduled {
+    uint32_t time;
+    uint64_t order;
+    std::function<void()> action;
+  };
+  void RunDue();
+
+  uint32_t now_ = 0;
+  uint64_t order_ = 0;
+  std::vector<Scheduled> schedule_;
+  std::vector<platform::InputEvent> pending_;
+  std::map<int, const Form*> forms_;
+  int next_window_ = 1;
+  platform::PointL pointer_{};
+  int box_key_ = 13;
+  uint32_t box_delay_ = 100;
+};
+
+}  // namespace orbelon::scripted
