@@ -13,7 +13,6 @@ namespace orbelon::screens {
 class frmPaused : public platform::Form {
  public:
   explicit frmPaused(startup::Program& program);
-  void Form_Load() override;
   void Form_KeyPress(int16_t& KeyAscii) override;
   void Command1_Click();  // "Quit Orbelon"
   void Command2_Click();  // "Continue"

@@ -6,15 +6,11 @@ namespace orbelon::startup {
 
 class Program;
 
-// The rules, as one picture; a click anywhere closes it.
+// The rules, as one picture; a click anywhere closes it, and no key does.
 class frmRules : public platform::Form {
  public:
   explicit frmRules(Program& program);
-  void Form_Load() override;
   void Form_Click() override;
-
- private:
-  Program& program_;
 };
 
 }  // namespace orbelon::startup

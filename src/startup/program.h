@@ -11,7 +11,7 @@ class frmVorlet;
 namespace orbelon::screens {
 class frmPaused;
 class frmOrder;
-}
+}  // namespace orbelon::screens
 
 namespace orbelon::startup {
 

@@ -40,8 +40,12 @@ class SoundBank {
   // flags 0 once, 1 looping. A buffer that was never loaded throws, like a call through Nothing.
   void Play(Sound sound, int flags);
   void Stop(Sound sound);
+  // Whether the buffer holds a sound (for tests).
+  bool IsLoaded(Sound sound) const { return buffers_[static_cast<int>(sound)] != nullptr; }
 
  private:
+  platform::SoundBuffer& Buffer(Sound sound);
+
   const bool& sound_off_;
   std::unique_ptr<platform::SoundSystem> system_;
   std::array<std::shared_ptr<platform::SoundBuffer>, kSoundCount> buffers_;

@@ -1,11 +1,39 @@
 // Makes every data file of the game into the folder given on the command line.
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
+
+#include "assets/data_files.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: orbelon_assets OUTPUT_FOLDER\n");
     return 2;
+  }
+  const std::filesystem::path folder = argv[1];
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  for (const auto& file : orbelon::assets::AllDataFiles()) {
+    const std::filesystem::path path = folder / file.name;
+    const auto bytes = file.make();
+    // Written beside the file and renamed, so that a game starting meanwhile never reads half
+    // a file.
+    std::filesystem::path partial = path;
+    partial += ".part";
+    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (out) {
+      std::filesystem::rename(partial, path, error);
+    }
+    if (!out || error) {
+      std::fprintf(stderr, "orbelon_assets: cannot write %s\n", path.c_str());
+      return 1;
+    }
   }
   return 0;
 }

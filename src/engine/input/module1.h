@@ -18,7 +18,7 @@ namespace orbelon::input {
 // windows, and its pointer and keyboard procedures. It lives as long as the program.
 class Module1 {
  public:
-  explicit Module1(startup::Program& program) : program_(program), bank(SoundOff) {}
+  explicit Module1(startup::Program& program) : bank(SoundOff), program_(program) {}
 
   // The pointer goes to its fixed centre point (30000, 30000) of the 0-65535 space.
   void CenterMouse();

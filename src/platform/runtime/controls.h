@@ -48,6 +48,7 @@ class Control {
   const std::string& Name() const { return name_; }
   Form& Parent() const { return form_; }
   Rect Bounds() const { return bounds_; }
+  void SetBounds(Rect bounds);
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
   int TabIndex() const { return tab_index_; }
@@ -140,6 +141,10 @@ class CommandButton : public Control {
   void SetFocus();
   // What a click, or Enter or Space on the focused button, runs.
   std::function<void()> Click;
+  // Runs Click, as a press by the player does.
+  void Press();
+  // The left button clicks the button and gives it the focus; every button is taken.
+  bool MouseDown(int button, int x, int y) override;
 
  private:
   std::string caption_;
@@ -147,9 +152,10 @@ class CommandButton : public Control {
   bool default_ = false;
 };
 
-// Ticks only inside event processing (DoEvents, a modal wait, a pacing wait), never in parallel.
-// An interval below 15 ms ticks every 15 ms. The next tick is due one interval after the timer
-// was enabled, its interval changed, or it last ticked.
+// Ticks only inside event processing (DoEvents, a modal wait, a pacing wait), never in parallel,
+// and only while its form is loaded. An interval below 15 ms ticks every 15 ms; interval 0 never
+// ticks. The next tick is due one interval after the timer was enabled, its interval changed,
+// its form loaded, or it last ticked; a late timer ticks once and is then due one interval later.
 class Timer : public Control {
  public:
   Timer(Form& form, std::string name, uint32_t interval_ms, bool enabled);
@@ -161,6 +167,8 @@ class Timer : public Control {
 
   // Used by the runtime.
   uint32_t Due() const { return due_; }
+  // The interval as the timer keeps it: at least 15 ms.
+  uint32_t Period() const;
   void Restart();
   bool firing = false;
 

@@ -47,7 +47,8 @@ class Form {
   void SetKeyPreview(bool on) { key_preview_ = on; }
 
   // Life cycle. Show and ShowModal load the form first when it is not loaded (running Form_Load,
-  // which may not return). ShowModal returns when the form is unloaded.
+  // which may not return; the form counts as loaded while it runs). ShowModal returns when the
+  // form is unloaded or hidden. Unload runs Form_Unload, then hides and destroys the window.
   void Show();
   void ShowModal();
   void Hide();
@@ -71,6 +72,8 @@ class Form {
   bool NeedsRepaint() const { return dirty_; }
   void MarkChanged() { dirty_ = true; }
   void Repaint();  // presents the form now, when it is visible
+  // The control under a point in client pixels, the one made last when several overlap.
+  Control* ControlAt(int x_pixels, int y_pixels) const;
   void AddControl(Control& control);
   // Dispatch of a key press or a mouse button from the window system.
   void HandleKey(int key);
@@ -78,6 +81,8 @@ class Form {
 
  private:
   void Load();
+  void FocusFirst();
+  void MoveFocus();
 
   Runtime& runtime_;
   std::string name_;
@@ -89,6 +94,7 @@ class Form {
   Picture picture_;
   bool key_preview_ = false;
   bool loaded_ = false;
+  bool unloading_ = false;
   bool visible_ = false;
   bool dirty_ = true;
   int window_ = 0;

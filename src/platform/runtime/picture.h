@@ -15,8 +15,8 @@ struct PictureData {
 };
 using Picture = std::shared_ptr<const PictureData>;
 
-// Reads a PNG (or any format SDL2_image reads). Throws PlatformError naming the file when it is
-// missing, empty or damaged.
+// Reads a PNG file (backslashes in the path are taken as separators). Throws PlatformError
+// naming the file when it is missing, empty, damaged or of an absurd size.
 Picture LoadPicture(const std::string& path);
 
 // The game names files as AppPath + "\name"; this turns the backslashes into the system's.

@@ -42,14 +42,15 @@ class Runtime {
   // clock's wrap does no harm); blocks in between, never spins. Returns at once when the
   // deadline has passed, without processing events.
   void PaceUntil(uint32_t deadline);
-  // Runs a modal wait: processes events, blocking in between, until the form is unloaded.
+  // Runs a modal wait: processes events, blocking in between, until the form is unloaded or
+  // hidden. Only the form takes keys and clicks meanwhile; every timer keeps ticking.
   void RunModal(Form& form);
   // A modal message box with an OK button (style 16 adds the stop icon), closed by Enter,
   // Space, Esc or a click on OK. Returns 1 (OK).
   int MsgBox(const std::string& prompt, int style, const std::string& title);
   // The runtime's error box for a failure that reaches the top: it names the failure (and writes
-  // it on stderr, where no window can be shown).
-  void ReportFatal(const std::string& message);
+  // it on stderr, where no window can be shown). It never throws.
+  void ReportFatal(const std::string& message) noexcept;
 
   // Used by Form.
   void Attach(Form& form);
@@ -58,6 +59,8 @@ class Runtime {
   const std::vector<Form*>& Forms() const { return forms_; }
 
  private:
+  bool IsAttached(const Form* form) const;
+  Form* FormOfWindow(int window) const;
   void Dispatch(const InputEvent& event);
   void FireTimers();
   void RepaintChanged();

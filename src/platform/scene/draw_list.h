@@ -26,6 +26,7 @@ struct MeshView {
   // Triangles: three indices each into the vertex arrays.
   const std::vector<glm::vec3>* positions = nullptr;
   const std::vector<glm::vec3>* normals = nullptr;
+  // Texture coordinates with v = 0 on the top row of the texture, as the wraps make them.
   const std::vector<glm::vec2>* uvs = nullptr;
   const std::vector<uint32_t>* indices = nullptr;
   glm::vec3 color{1, 1, 1};  // each 0..1

@@ -3,7 +3,8 @@
 // The retained-mode scene the game builds and picks: frames in a tree, meshes, textures, wraps,
 // materials and the viewport. Left-handed space, row vectors (p_parent = p_local * M). Objects
 // are held through handles; an empty handle is "Nothing", and every call through it throws
-// PlatformError, as does every other failing call.
+// PlatformError, as does a call given Nothing for a frame, mesh, texture or material, and every
+// other failing call. Placements, angles and scales that are not finite numbers fail too.
 
 #include <cstdint>
 #include <functional>
@@ -142,8 +143,7 @@ class Frame {
   void DeleteVisual(const MeshBuilder& mesh);
   void SetPosition(const Frame& ref, float x, float y, float z);
   void GetPosition(const Frame& ref, Vector& position) const;
-  void SetOrientation(const Frame& ref, float dx, float dy, float dz, float ux, float uy,
-                      float uz);
+  void SetOrientation(const Frame& ref, float dx, float dy, float dz, float ux, float uy, float uz);
   void GetOrientation(const Frame& ref, Vector& dir, Vector& up) const;
   void AddRotation(int combine, float x, float y, float z, float theta);
   // A steady spin of theta radians each scene tick about the axis read in ref; 0 stops it.

@@ -17,7 +17,8 @@
 
 namespace orbelon::platform {
 class Control;
-}
+class MessageBoxForm;
+}  // namespace orbelon::platform
 
 namespace orbelon::scripted {
 
@@ -65,6 +66,8 @@ class ScriptedBackend : public platform::Backend {
   void PressKey(const Form& form, int key);
   void Click(const Form& form, const Control& control, int button = 1);
   void ClickAt(const Form& form, int x_pixels, int y_pixels, int button = 1);
+  // The system asking the program to end (a signal, the session closing).
+  void PostQuit();
   // The pointer as the player moves it, in screen pixels.
   void MovePointer(int dx, int dy);
   void SetPointer(int x, int y);
@@ -72,14 +75,17 @@ class ScriptedBackend : public platform::Backend {
   // A handler, when set, is called when a box opens, and the default answer is not given.
   void AnswerBoxes(int key, uint32_t delay_ms);
   std::function<void(const BoxRecord&)> on_box;
+  // The box opened last that is still open (nullptr when none is), and a key pressed on it now.
+  const platform::MessageBoxForm* OpenBox() const;
+  void AnswerOpenBox(int key = 13);
   // Ends a run that goes on longer than this (virtual ms since the start): throws ScriptTimeout.
   uint32_t time_limit_ms = 30 * 60 * 1000;
 
   // --- Set-up of the machine -------------------------------------------------------------
   void SetClock(uint32_t ms) { now_ = ms; }
-  int wall_second_at_zero = 0;      // the wall-clock second when the virtual clock read 0
+  int wall_second_at_zero = 0;  // the wall-clock second when the virtual clock read 0
   int display_bits_per_pixel = 16;
-  bool sound_device = true;         // false: CreateSoundSystem fails
+  bool sound_device = true;  // false: CreateSoundSystem fails
   int screen_width = 1024;
   int screen_height = 768;
 
@@ -87,9 +93,11 @@ class ScriptedBackend : public platform::Backend {
   std::vector<SoundCall> sound_calls;
   std::vector<BoxRecord> boxes;
   std::vector<WindowRecord> windows;
-  int show_count = 0;                // the pointer's show count
+  int show_count = 0;  // the pointer's show count
   int canvas_renders = 0;
+  int presents = 0;  // repaints of any window
   int keyboard_polls = 0;
+  int display_queries = 0;  // DisplayBitsPerPixel calls
   uint32_t Now() const { return now_; }
   // The form of a window id, nullptr when there is none.
   const Form* FormOf(int window) const;
@@ -111,15 +119,23 @@ class ScriptedBackend : public platform::Backend {
   int ShowCursor(bool show) override;
   std::unique_ptr<platform::SoundSystem> CreateSoundSystem() override;
   std::unique_ptr<platform::KeyboardDevice> CreateKeyboardDevice(const std::string& guid) override;
-  int DisplayBitsPerPixel() override { return display_bits_per_pixel; }
+  int DisplayBitsPerPixel() override {
+    ++display_queries;
+    return display_bits_per_pixel;
+  }
 
  private:
+  friend class ScriptedSoundBuffer;
+
   struct Scheduled {
     uint32_t time;
     uint64_t order;
     std::function<void()> action;
   };
-  void RunDue();
+  // Runs the earliest action that is due; false when none is.
+  bool RunDue();
+  bool HasDue() const;
+  void BoxOpened(const platform::MessageBoxForm& box, int window);
 
   uint32_t now_ = 0;
   uint64_t order_ = 0;
@@ -130,6 +146,10 @@ class ScriptedBackend : public platform::Backend {
   platform::PointL pointer_{};
   int box_key_ = 13;
   uint32_t box_delay_ = 100;
+  uint64_t elapsed_ = 0;  // virtual ms waited since the start, for the time limit
+  std::vector<int> open_boxes_;
+  int next_buffer_ = 1;
+  std::map<int, std::string> playing_loops_;  // buffer id to file name
 };
 
 }  // namespace orbelon::scripted

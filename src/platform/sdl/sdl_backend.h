@@ -1,11 +1,28 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/backend.h"
 
 namespace orbelon::sdl {
+
+class GlContext;
+class WindowTable;
+class FormPainter;
+class FontLibrary;
+class CanvasRenderer;
+class Pointer;
+class EventSource;
+
+// An image read back from the GPU: 8-bit RGBA rows from the top.
+struct Pixels {
+  int width = 0;
+  int height = 0;
+  std::vector<uint8_t> rgba;
+};
 
 // The real platform on SDL2, OpenGL (through libepoxy), SDL2_mixer and SDL2_ttf.
 class SdlBackend : public platform::Backend {
@@ -14,6 +31,51 @@ class SdlBackend : public platform::Backend {
   static std::unique_ptr<SdlBackend> Create();
   // The folder of the executable, without a separator at the end.
   static std::string ProgramFolder();
+
+  ~SdlBackend() override;
+  SdlBackend(const SdlBackend&) = delete;
+  SdlBackend& operator=(const SdlBackend&) = delete;
+
+  uint32_t TimeGetTime() override;
+  int WallSecond() override;
+
+  bool PollEvent(platform::InputEvent& event) override;
+  void WaitEvent(uint32_t timeout_ms) override;
+
+  int CreateWindow(const platform::Form& form) override;
+  void DestroyWindow(int window) override;
+  void ShowWindow(int window, bool visible) override;
+  void Present(const platform::Form& form) override;
+
+  void RenderCanvas(const platform::Tessor& canvas) override;
+
+  void MoveMouseAbsolute(int x, int y) override;
+  platform::PointL GetCursorPos() override;
+  int ShowCursor(bool show) override;
+
+  std::unique_ptr<platform::SoundSystem> CreateSoundSystem() override;
+  std::unique_ptr<platform::KeyboardDevice> CreateKeyboardDevice(const std::string& guid) override;
+  int DisplayBitsPerPixel() override;
+
+  // For tests and tools: the canvas's last rendered image, and the window of a form as Present
+  // draws it (the composed form with the canvas over it). Both throw when there is none.
+  Pixels ReadCanvasPixels(const platform::Tessor& canvas);
+  Pixels ReadWindowPixels(const platform::Form& form);
+  // SDL's id of a window, so that tests can queue events for it.
+  uint32_t NativeWindowId(int window);
+
+ private:
+  SdlBackend();
+  void DrawWindow(const platform::Form& form);
+
+  std::unique_ptr<GlContext> context_;
+  std::unique_ptr<FontLibrary> fonts_;
+  std::unique_ptr<FormPainter> painter_;
+  std::unique_ptr<CanvasRenderer> renderer_;
+  std::unique_ptr<WindowTable> windows_;
+  std::unique_ptr<Pointer> pointer_;
+  std::unique_ptr<EventSource> events_;
+  int display_bits_ = 0;
 };
 
 }  // namespace orbelon::sdl

@@ -1,0 +1,160 @@
+#include "platform/sdl/event_source.h"
+
+#include <vector>
+
+#include "platform/runtime/form.h"
+
+namespace orbelon::sdl {
+
+int ControlKeyCode(SDL_Keycode key) {
+  switch (key) {
+    case SDLK_ESCAPE:
+      return 27;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      return 13;
+    case SDLK_TAB:
+      return 9;
+    case SDLK_BACKSPACE:
+      return 8;
+    default:
+      return 0;
+  }
+}
+
+std::vector<int> TextCodes(const char* utf8) {
+  std::vector<int> codes;
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8);
+  while (*p != 0) {
+    int code = 0;
+    int extra = 0;
+    if (*p < 0x80) {
+      code = *p;
+    } else if ((*p & 0xe0) == 0xc0) {
+      code = *p & 0x1f;
+      extra = 1;
+    } else if ((*p & 0xf0) == 0xe0) {
+      code = *p & 0x0f;
+      extra = 2;
+    } else {
+      code = *p & 0x07;
+      extra = 3;
+    }
+    ++p;
+    for (; extra > 0 && (*p & 0xc0) == 0x80; --extra, ++p) {
+      code = code << 6 | (*p & 0x3f);
+    }
+    if (extra == 0 && code < 256) {
+      codes.push_back(code);
+    }
+  }
+  return codes;
+}
+
+void EventSource::Key(uint32_t sdl_window, int code) {
+  WindowTable::Entry* entry = windows_.FindBySdlId(sdl_window);
+  platform::InputEvent event;
+  event.type = platform::EventType::KeyPress;
+  event.window = entry ? windows_.IdOf(*entry) : 0;
+  event.key = code;
+  pending_.push_back(event);
+}
+
+void EventSource::Translate(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT: {
+      platform::InputEvent quit;
+      quit.type = platform::EventType::Quit;
+      pending_.push_back(quit);
+      break;
+    }
+    case SDL_KEYDOWN: {
+      // Printable keys come again as text; only the control keys are taken here, so that no
+      // key arrives twice.
+      int code = ControlKeyCode(event.key.keysym.sym);
+      if (code != 0) {
+        Key(event.key.windowID, code);
+      }
+      break;
+    }
+    case SDL_TEXTINPUT:
+      for (int code : TextCodes(event.text.text)) {
+        Key(event.text.windowID, code);
+      }
+      break;
+    case SDL_MOUSEBUTTONDOWN: {
+      int button = event.button.button == SDL_BUTTON_LEFT    ? 1
+                   : event.button.button == SDL_BUTTON_RIGHT ? 2
+                                                             : 0;
+      WindowTable::Entry* entry = windows_.FindBySdlId(event.button.windowID);
+      if (button == 0 || entry == nullptr) {
+        break;
+      }
+      platform::InputEvent press;
+      press.type = platform::EventType::MouseDown;
+      press.window = windows_.IdOf(*entry);
+      press.button = button;
+      press.x = event.button.x;
+      press.y = event.button.y;
+      if (pointer_.Relative()) {
+        // SDL's own position drifts in relative mode; the press is where our pointer stands.
+        SDL_Point at = pointer_.InWindow(entry->window);
+        press.x = at.x;
+        press.y = at.y;
+      }
+      pending_.push_back(press);
+      break;
+    }
+    case SDL_MOUSEMOTION:
+      pointer_.AddMotion(event.motion.xrel, event.motion.yrel);
+      break;
+    case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+        WindowTable::Entry* entry = windows_.FindBySdlId(event.window.windowID);
+        if (entry != nullptr && entry->form->IsVisible()) {
+          redraw_(*entry->form);
+        }
+      }
+      // Enter, leave, focus and the close box of a single window mean nothing to the game.
+      break;
+    default:
+      break;
+  }
+}
+
+void EventSource::Pump() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) {
+    Translate(event);
+  }
+}
+
+bool EventSource::Poll(platform::InputEvent& event) {
+  if (pending_.empty()) {
+    Pump();
+  }
+  if (pending_.empty()) {
+    return false;
+  }
+  event = pending_.front();
+  pending_.pop_front();
+  return true;
+}
+
+void EventSource::Wait(uint32_t timeout_ms) {
+  const uint64_t deadline = SDL_GetTicks64() + timeout_ms;
+  for (;;) {
+    Pump();
+    if (!pending_.empty()) {
+      return;
+    }
+    uint64_t now = SDL_GetTicks64();
+    if (now >= deadline) {
+      return;
+    }
+    // It may wake up to a millisecond early, or for an event we drop: wait again for the rest.
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(deadline - now));
+  }
+}
+
+}  // namespace orbelon::sdl

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <unordered_map>
+
+#include <epoxy/gl.h>
+
+#include "platform/scene/draw_list.h"
+
+namespace orbelon::sdl {
+
+// Vertex buffers by mesh id and version, and textures by id, kept on the GPU between frames.
+// What a frame did not draw for a while is freed, so that torn-down levels leave nothing behind.
+class GpuCache {
+ public:
+  GpuCache() = default;
+  ~GpuCache();
+  GpuCache(const GpuCache&) = delete;
+  GpuCache& operator=(const GpuCache&) = delete;
+
+  struct Mesh {
+    GLuint vertex_array = 0;
+    GLuint vertex_buffer = 0;
+    GLuint index_buffer = 0;
+    GLsizei index_count = 0;
+    uint64_t version = 0;
+    uint64_t last_frame = 0;
+  };
+
+  // The mesh's buffers, made or refreshed when its vertex data changed.
+  const Mesh& MeshBuffers(const scene::MeshView& mesh);
+  // The texture with the alpha of every texel of the transparent colour at 0, for decal
+  // transparency; nearest filtering when that is on, so that only exact texels drop out.
+  GLuint TextureId(const scene::TextureView& texture);
+  // Ends a frame: frees what has not been drawn in the last frames.
+  void EndFrame();
+
+  size_t MeshCount() const { return meshes_.size(); }
+  size_t TextureCount() const { return textures_.size(); }
+
+ private:
+  struct Texture {
+    GLuint id = 0;
+    uint32_t keyed_color = 0;
+    bool nearest = false;
+    uint64_t last_frame = 0;
+  };
+  void Upload(Mesh& target, const scene::MeshView& mesh);
+  void Upload(Texture& target, const scene::TextureView& texture);
+  static void SetFilter(bool nearest);
+
+  uint64_t frame_ = 1;
+  std::unordered_map<uint64_t, Mesh> meshes_;
+  std::unordered_map<uint64_t, Texture> textures_;
+};
+
+}  // namespace orbelon::sdl

@@ -1,0 +1,263 @@
+#include "platform/sdl/sdl_backend.h"
+
+#include <ctime>
+
+#include <SDL.h>
+#include <epoxy/gl.h>
+
+#include "platform/canvas/tessor.h"
+#include "platform/error.h"
+#include "platform/runtime/form.h"
+#include "platform/scene/draw_list.h"
+#include "platform/sdl/canvas_renderer.h"
+#include "platform/sdl/event_source.h"
+#include "platform/sdl/font_library.h"
+#include "platform/sdl/form_painter.h"
+#include "platform/sdl/gl_context.h"
+#include "platform/sdl/keyboard_device.h"
+#include "platform/sdl/mixer_sound.h"
+#include "platform/sdl/pointer.h"
+#include "platform/sdl/window_table.h"
+
+namespace orbelon::sdl {
+
+namespace {
+
+// The pictures read back from OpenGL stand on their bottom row; turn them the right way up.
+Pixels ReadPixels(int width, int height) {
+  Pixels pixels{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 4)};
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  std::vector<uint8_t> rows(pixels.rgba.size());
+  glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+  size_t stride = static_cast<size_t>(width) * 4;
+  for (int y = 0; y < height; ++y) {
+    std::copy_n(rows.begin() + static_cast<ptrdiff_t>(stride * static_cast<size_t>(height - 1 - y)),
+                stride,
+                pixels.rgba.begin() + static_cast<ptrdiff_t>(stride * static_cast<size_t>(y)));
+  }
+  return pixels;
+}
+
+}  // namespace
+
+std::unique_ptr<SdlBackend> SdlBackend::Create() {
+  // The game ends only through its own windows; closing the last one is not a quit.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+    throw platform::PlatformError(std::string("cannot open a display: ") + SDL_GetError());
+  }
+  // With no display SDL falls back to drawing off screen, where nobody could see or play the
+  // game; that driver is only for those who ask for it by name.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  bool headless =
+      driver != nullptr && (std::string(driver) == "offscreen" || std::string(driver) == "dummy");
+  if (headless && (asked == nullptr || std::string(asked).find(driver) == std::string::npos)) {
+    SDL_Quit();
+    throw platform::PlatformError(
+        "cannot open a display: no X11 or Wayland display was found (is DISPLAY set?)");
+  }
+  try {
+    return std::unique_ptr<SdlBackend>(new SdlBackend());
+  } catch (...) {
+    SDL_Quit();
+    throw;
+  }
+}
+
+std::string SdlBackend::ProgramFolder() {
+  char* base = SDL_GetBasePath();
+  if (base == nullptr) {
+    return ".";
+  }
+  std::string folder = base;
+  SDL_free(base);
+  while (folder.size() > 1 && folder.back() == '/') {
+    folder.pop_back();
+  }
+  return folder;
+}
+
+SdlBackend::SdlBackend() {
+  context_ = std::make_unique<GlContext>();
+  fonts_ = std::make_unique<FontLibrary>();
+  painter_ = std::make_unique<FormPainter>(*fonts_);
+  renderer_ = std::make_unique<CanvasRenderer>();
+  windows_ = std::make_unique<WindowTable>(*context_);
+  pointer_ = std::make_unique<Pointer>();
+  events_ = std::make_unique<EventSource>(*windows_, *pointer_,
+                                          [this](const platform::Form& form) { Present(form); });
+  SDL_StartTextInput();
+}
+
+SdlBackend::~SdlBackend() {
+  if (pointer_ && pointer_->Relative()) {
+    SDL_SetRelativeMouseMode(SDL_FALSE);
+  }
+  events_.reset();
+  pointer_.reset();
+  context_->MakeCurrent(nullptr);
+  windows_.reset();
+  renderer_.reset();
+  painter_.reset();
+  fonts_.reset();
+  context_.reset();
+  SDL_Quit();
+}
+
+uint32_t SdlBackend::TimeGetTime() {
+  return static_cast<uint32_t>(SDL_GetTicks64());
+}
+
+int SdlBackend::WallSecond() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  // A leap second counts as the last second of its minute.
+  return local.tm_sec > 59 ? 59 : local.tm_sec;
+}
+
+bool SdlBackend::PollEvent(platform::InputEvent& event) {
+  return events_->Poll(event);
+}
+
+void SdlBackend::WaitEvent(uint32_t timeout_ms) {
+  events_->Wait(timeout_ms);
+}
+
+int SdlBackend::CreateWindow(const platform::Form& form) {
+  return windows_->Create(form);
+}
+
+void SdlBackend::DestroyWindow(int window) {
+  context_->MakeCurrent(nullptr);
+  renderer_->DropWindow(window);
+  windows_->Destroy(window);
+}
+
+void SdlBackend::ShowWindow(int window, bool visible) {
+  WindowTable::Entry& entry = windows_->Get(window);
+  if (visible) {
+    SDL_ShowWindow(entry.window);
+    SDL_RaiseWindow(entry.window);
+    // With no window manager to hand it over, a window that opens takes the keyboard itself,
+    // as a new window of the old system did.
+    SDL_SetWindowInputFocus(entry.window);
+  } else {
+    SDL_HideWindow(entry.window);
+  }
+}
+
+void SdlBackend::DrawWindow(const platform::Form& form) {
+  WindowTable::Entry& entry = windows_->Get(form.WindowId());
+  windows_->Follow(entry);
+  context_->MakeCurrent(entry.window);
+  std::string signature = FormSignature(form);
+  if (entry.texture == 0 || signature != entry.signature) {
+    SurfacePtr picture = painter_->Compose(form);
+    WindowTable::Upload(entry, picture.get());
+    entry.signature = std::move(signature);
+  }
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_BLEND);
+  glViewport(0, 0, entry.width, entry.height);
+  renderer_->Quads().Draw(entry.texture, true);
+  for (const platform::Control* control : form.Controls()) {
+    const auto* canvas = dynamic_cast<const platform::Tessor*>(control);
+    if (canvas == nullptr || !canvas->Visible()) {
+      continue;
+    }
+    const CanvasTarget* target = renderer_->FindTarget(*canvas);
+    if (target == nullptr) {
+      continue;
+    }
+    SDL_Rect at = PixelRect(canvas->Bounds());
+    // Shown pixel for pixel from the canvas's top-left corner, cut at the window's edges.
+    glViewport(at.x, entry.height - at.y - target->Height(), target->Width(), target->Height());
+    renderer_->Quads().Draw(target->ColorTexture(), false);
+  }
+}
+
+void SdlBackend::Present(const platform::Form& form) {
+  DrawWindow(form);
+  SDL_GL_SwapWindow(windows_->Get(form.WindowId()).window);
+}
+
+Pixels SdlBackend::ReadWindowPixels(const platform::Form& form) {
+  DrawWindow(form);
+  const WindowTable::Entry& entry = windows_->Get(form.WindowId());
+  glReadBuffer(GL_BACK);
+  return ReadPixels(entry.width, entry.height);
+}
+
+void SdlBackend::RenderCanvas(const platform::Tessor& canvas) {
+  context_->MakeCurrent(nullptr);
+  SDL_Rect at = PixelRect(canvas.Bounds());
+  CanvasTarget& target = renderer_->TargetFor(canvas, canvas.Parent().WindowId(), at.w, at.h);
+  scene::SceneView scene = scene::CollectScene(canvas.SceneFrame());
+  glm::mat4 camera = scene::WorldMatrix(canvas.CameraFrame());
+  scene::ViewportView viewport = scene::ReadViewport(canvas.Viewport());
+  renderer_->Draw(target, scene, camera, viewport);
+}
+
+Pixels SdlBackend::ReadCanvasPixels(const platform::Tessor& canvas) {
+  const CanvasTarget* target = renderer_->FindTarget(canvas);
+  if (target == nullptr) {
+    throw platform::PlatformError("the canvas " + canvas.Name() + " has not been drawn");
+  }
+  context_->MakeCurrent(nullptr);
+  target->Bind();
+  Pixels pixels = ReadPixels(target->Width(), target->Height());
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  return pixels;
+}
+
+uint32_t SdlBackend::NativeWindowId(int window) {
+  return SDL_GetWindowID(windows_->Get(window).window);
+}
+
+void SdlBackend::MoveMouseAbsolute(int x, int y) {
+  pointer_->MoveAbsolute(x, y);
+}
+
+platform::PointL SdlBackend::GetCursorPos() {
+  // Motion that is still queued belongs to the position; the other events stay queued.
+  events_->Pump();
+  return pointer_->Position();
+}
+
+int SdlBackend::ShowCursor(bool show) {
+  events_->Pump();
+  return pointer_->Show(show);
+}
+
+std::unique_ptr<platform::SoundSystem> SdlBackend::CreateSoundSystem() {
+  return std::make_unique<MixerSoundSystem>();
+}
+
+std::unique_ptr<platform::KeyboardDevice> SdlBackend::CreateKeyboardDevice(
+    const std::string& guid) {
+  if (guid != "GUID_SysKeyboard") {
+    throw platform::PlatformError("there is no input device " + guid);
+  }
+  return std::make_unique<KeyboardDevice>();
+}
+
+int SdlBackend::DisplayBitsPerPixel() {
+  if (display_bits_ == 0) {
+    context_->MakeCurrent(nullptr);
+    if (CanvasTarget::CanMakeHighColor()) {
+      display_bits_ = 16;
+    } else {
+      SDL_DisplayMode mode{};
+      display_bits_ =
+          SDL_GetCurrentDisplayMode(0, &mode) == 0 && SDL_BITSPERPIXEL(mode.format) != 16
+              ? static_cast<int>(SDL_BITSPERPIXEL(mode.format))
+              : 32;
+    }
+  }
+  return display_bits_;
+}
+
+}  // namespace orbelon::sdl

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include "platform/runtime/controls.h"
+#include "platform/runtime/picture.h"
+
+namespace orbelon::sdl {
+
+struct SurfaceFree {
+  void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFree>;
+
+// An RGBA surface (bytes R, G, B, A in memory, rows from the top); throws when SDL cannot make it.
+SurfacePtr MakeSurface(int width, int height);
+
+// A Windows colour value: red in the lowest byte; the system colours (high bit set) as the
+// classic grey scheme paints them.
+SDL_Color WindowsColor(uint32_t value);
+
+void Fill(SDL_Surface* surface, const SDL_Rect& rect, SDL_Color color);
+// A raised (or sunken) edge of two lines on each side, as classic buttons and boxes have.
+void Edge(SDL_Surface* surface, const SDL_Rect& rect, bool raised);
+// The one-pixel outline of a rectangle, solid or dotted (every other pixel).
+void Outline(SDL_Surface* surface, const SDL_Rect& rect, SDL_Color color, bool dotted);
+// Draws the picture unscaled from (x, y), cut at the clip rectangle.
+void DrawPicture(SDL_Surface* surface, const platform::Picture& picture, int x, int y,
+                 const SDL_Rect& clip);
+
+// Text as a label shows it: broken at line ends and, with wrap, between words to fit the box;
+// each line aligned in the box, and everything cut at the box's edges.
+void DrawText(SDL_Surface* surface, TTF_Font* font, const std::string& text, const SDL_Rect& box,
+              platform::Alignment alignment, SDL_Color color, bool wrap, bool center_vertically);
+
+}  // namespace orbelon::sdl

@@ -1,0 +1,105 @@
+#include "platform/sdl/window_table.h"
+
+#include "platform/error.h"
+#include "platform/runtime/form.h"
+#include "platform/sdl/form_painter.h"
+
+namespace orbelon::sdl {
+
+WindowTable::~WindowTable() {
+  while (!entries_.empty()) {
+    Destroy(entries_.begin()->first);
+  }
+}
+
+int WindowTable::Create(const platform::Form& form) {
+  SDL_Rect client = ClientRect(form);
+  Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
+  if (form.Border() == platform::BorderStyle::None) {
+    flags |= SDL_WINDOW_BORDERLESS;
+  }
+  GlContext::PrepareAttributes();
+  SDL_Window* window = SDL_CreateWindow(form.Caption().c_str(), SDL_WINDOWPOS_CENTERED,
+                                        SDL_WINDOWPOS_CENTERED, client.w, client.h, flags);
+  if (window == nullptr) {
+    throw platform::PlatformError("cannot make the window " + form.Name() + ": " + SDL_GetError());
+  }
+  int id = next_id_++;
+  Entry& entry = entries_[id];
+  entry.window = window;
+  entry.form = &form;
+  entry.title = form.Caption();
+  entry.width = client.w;
+  entry.height = client.h;
+  return id;
+}
+
+void WindowTable::Destroy(int id) {
+  auto it = entries_.find(id);
+  if (it == entries_.end()) {
+    return;
+  }
+  context_.Release(it->second.window);
+  glDeleteTextures(1, &it->second.texture);
+  SDL_DestroyWindow(it->second.window);
+  entries_.erase(it);
+}
+
+WindowTable::Entry& WindowTable::Get(int id) {
+  auto it = entries_.find(id);
+  if (it == entries_.end()) {
+    throw platform::PlatformError("there is no window " + std::to_string(id));
+  }
+  return it->second;
+}
+
+void WindowTable::Follow(Entry& entry) {
+  const platform::Form& form = *entry.form;
+  if (form.Caption() != entry.title) {
+    entry.title = form.Caption();
+    SDL_SetWindowTitle(entry.window, entry.title.c_str());
+  }
+  SDL_Rect client = ClientRect(form);
+  if (client.w != entry.width || client.h != entry.height) {
+    entry.width = client.w;
+    entry.height = client.h;
+    SDL_SetWindowSize(entry.window, client.w, client.h);
+    SDL_SetWindowPosition(entry.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+}
+
+WindowTable::Entry* WindowTable::FindBySdlId(uint32_t sdl_id) {
+  for (auto& [id, entry] : entries_) {
+    if (SDL_GetWindowID(entry.window) == sdl_id) {
+      return &entry;
+    }
+  }
+  return nullptr;
+}
+
+int WindowTable::IdOf(const Entry& entry) const {
+  for (const auto& [id, candidate] : entries_) {
+    if (&candidate == &entry) {
+      return id;
+    }
+  }
+  return 0;
+}
+
+void WindowTable::Upload(Entry& entry, SDL_Surface* picture) {
+  if (entry.texture == 0) {
+    glGenTextures(1, &entry.texture);
+  }
+  glBindTexture(GL_TEXTURE_2D, entry.texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, picture->pitch / 4);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, picture->w, picture->h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+               picture->pixels);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+}
+
+}  // namespace orbelon::sdl

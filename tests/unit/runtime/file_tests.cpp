@@ -1,0 +1,138 @@
+// The picture and wave readers: good files load, every bad one fails naming the file.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/error.h"
+#include "platform/files/wave_file.h"
+#include "platform/runtime/picture.h"
+#include "test_files.h"
+
+namespace orbelon::testing {
+namespace {
+
+class Files : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = ::testing::TempDir() + "/runtime_files";
+    std::filesystem::create_directories(dir_);
+  }
+
+  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
+    WriteFile(dir_ + "/" + name, bytes);
+    return dir_ + "/" + name;
+  }
+
+  // Expects the load to fail with a message that names the file.
+  void ExpectFailure(const std::string& what, const std::string& path,
+                     const std::function<void(const std::string&)>& load) {
+    try {
+      load(path);
+      ADD_FAILURE() << what << ": loaded without complaint";
+    } catch (const platform::PlatformError& error) {
+      EXPECT_NE(std::string(error.what()).find("\"" + path + "\""), std::string::npos)
+          << what << ": the message does not name the file: " << error.what();
+    }
+  }
+
+  std::string dir_;
+};
+
+TEST_F(Files, NativePathTurnsBackslashesIntoSlashes) {
+  EXPECT_EQ(platform::NativePath("/opt/orbelon\\intro.daw"), "/opt/orbelon/intro.daw");
+  EXPECT_EQ(platform::NativePath("a\\b\\\\c"), "a/b//c");
+  EXPECT_EQ(platform::NativePath(""), "");
+}
+
+TEST_F(Files, PictureLoadsAsRgbaRows) {
+  const std::string path = Write("life.png", MakePng(70, 3));
+  const platform::Picture picture = platform::LoadPicture(dir_ + "\\life.png");
+  ASSERT_EQ(picture->width, 70);
+  ASSERT_EQ(picture->height, 3);
+  ASSERT_EQ(picture->rgba.size(), 70u * 3u * 4u);
+  const uint8_t* pixel = &picture->rgba[(2 * 70 + 65) * 4];
+  EXPECT_EQ(pixel[0], 65);
+  EXPECT_EQ(pixel[1], 2);
+  EXPECT_EQ(pixel[2], 67);
+  EXPECT_EQ(pixel[3], 255);
+}
+
+TEST_F(Files, BadPicturesFailNamingTheFile) {
+  const auto load = [](const std::string& path) { platform::LoadPicture(path); };
+  const std::vector<uint8_t> good = MakePng(8, 8);
+
+  ExpectFailure("missing", dir_ + "/none.png", load);
+  ExpectFailure("a folder", dir_, load);
+  ExpectFailure("empty", Write("empty.png", {}), load);
+  ExpectFailure("truncated", Write("cut.png", {good.begin(), good.begin() + 60}), load);
+  ExpectFailure("a bitmap, not a PNG", Write("bmp.png", {'B', 'M', 0, 0, 0, 0}), load);
+
+  std::vector<uint8_t> bad_crc = good;
+  bad_crc[50] ^= 0xff;  // inside the pixel data
+  ExpectFailure("damaged data", Write("crc.png", bad_crc), load);
+
+  std::vector<uint8_t> huge = MakePng(1, 1);
+  huge[16] = 0x7f;  // a width of about two thousand million
+  ExpectFailure("an absurd size", Write("huge.png", huge), load);
+}
+
+TEST_F(Files, WaveReadsFormatAndSamples) {
+  const std::string path = Write("chip.daw", MakeWave(2, 16, 22050, 10));
+  const platform::WaveSound sound = platform::ReadWaveFile(path);
+  EXPECT_EQ(sound.channels, 2);
+  EXPECT_EQ(sound.bits_per_sample, 16);
+  EXPECT_EQ(sound.sample_rate, 22050);
+  ASSERT_EQ(sound.samples.size(), 40u);
+  EXPECT_EQ(sound.samples[3], 21);
+
+  // Unknown chunks are skipped, odd ones with their pad byte.
+  std::vector<uint8_t> with_list = MakeWave(1, 8, 11025, 3);
+  const std::vector<uint8_t> list = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+  with_list.insert(with_list.begin() + 12, list.begin(), list.end());
+  with_list[4] = static_cast<uint8_t>(with_list[4] + list.size());
+  EXPECT_EQ(platform::ReadWaveFile(Write("list.daw", with_list)).samples.size(), 3u);
+}
+
+TEST_F(Files, BadWavesFailNamingTheFile) {
+  const auto load = [](const std::string& path) { platform::ReadWaveFile(path); };
+  const std::vector<uint8_t> good = MakeWave(1, 16, 22050, 50);
+  // Offsets in a plain wave: RIFF size 4, format tag 20, channels 22, rate 24, byte rate 28,
+  // block align 32, bits 34, data size 40, samples from 44.
+  const auto damaged = [&](size_t at, uint32_t value, int bytes) {
+    std::vector<uint8_t> copy = good;
+    for (int i = 0; i < bytes; ++i) {
+      copy[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
+    }
+    return copy;
+  };
+
+  ExpectFailure("missing", dir_ + "/none.daw", load);
+  ExpectFailure("empty", Write("empty.daw", {}), load);
+  ExpectFailure("truncated samples", Write("cut.daw", {good.begin(), good.end() - 10}), load);
+  ExpectFailure("not RIFF", Write("text.daw", damaged(0, 'X', 1)), load);
+  ExpectFailure("RIFF size past the end", Write("riff.daw", damaged(4, 0xfffffff0u, 4)), load);
+  ExpectFailure("float samples", Write("float.daw", damaged(20, 3, 2)), load);
+  ExpectFailure("three channels", Write("ch3.daw", damaged(22, 3, 2)), load);
+  ExpectFailure("24-bit samples", Write("b24.daw", damaged(34, 24, 2)), load);
+  ExpectFailure("no sample rate", Write("rate.daw", damaged(24, 0, 4)), load);
+  ExpectFailure("wrong block align", Write("align.daw", damaged(32, 4, 2)), load);
+  ExpectFailure("data size past the end", Write("data.daw", damaged(40, 0x7fffffffu, 4)), load);
+  ExpectFailure("half a frame", Write("odd.daw", damaged(40, 99, 4)), load);
+
+  std::vector<uint8_t> no_data(good.begin(), good.begin() + 36);
+  no_data[4] = 28;
+  ExpectFailure("no data chunk", Write("nodata.daw", no_data), load);
+
+  // The samples before the format.
+  std::vector<uint8_t> swapped(good.begin(), good.begin() + 12);
+  swapped.insert(swapped.end(), good.begin() + 36, good.end());
+  swapped.insert(swapped.end(), good.begin() + 12, good.begin() + 36);
+  ExpectFailure("data before fmt", Write("swapped.daw", swapped), load);
+}
+
+}  // namespace
+}  // namespace orbelon::testing

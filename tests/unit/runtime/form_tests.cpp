@@ -1,0 +1,168 @@
+// Forms: loading, showing, focus and the way keys and clicks reach controls.
+
+#include "platform/error.h"
+#include "runtime_fixture.h"
+
+namespace orbelon::testing {
+namespace {
+
+using Forms = RuntimeTest;
+
+std::vector<std::string> WindowLog(const scripted::ScriptedBackend& backend) {
+  std::vector<std::string> log;
+  for (const scripted::WindowRecord& record : backend.windows) {
+    log.push_back(record.form + " " + record.what);
+  }
+  return log;
+}
+
+TEST_F(Forms, FocusTabOrderDefaultButtonAndKeyPreview) {
+  TestForm form(runtime, "frmOrder");
+  CountingButton exit(form, "OKButton", {0, 0, 1500, 450}, 1);
+  CountingButton hint(form, "Command1", {0, 600, 1500, 450}, 0);
+  CountingButton hidden(form, "Command2", {0, 1200, 1500, 450}, -1);
+  hidden.button.SetVisible(false);
+  exit.button.SetDefault(true);
+  form.Show();
+
+  EXPECT_EQ(form.FocusedControl(), &hint.button) << "focus goes to the lowest visible tab index";
+  backend.PressKey(form, 13);
+  runtime.DoEvents();
+  EXPECT_EQ(hint.clicks, 1) << "Enter presses the focused button before the default one";
+  EXPECT_TRUE(form.keys.empty()) << "without key preview the form does not hear keys";
+
+  backend.PressKey(form, 9);
+  backend.PressKey(form, 32);
+  backend.PressKey(form, 9);
+  backend.PressKey(form, 32);
+  runtime.DoEvents();
+  EXPECT_EQ(exit.clicks, 1) << "Tab moves on to the next button, Space presses it";
+  EXPECT_EQ(hint.clicks, 2) << "Tab wraps round to the first, skipping the hidden one";
+  EXPECT_EQ(hidden.clicks, 0);
+
+  form.SetKeyPreview(true);
+  form.swallow_keys = true;
+  backend.PressKey(form, 13);
+  runtime.DoEvents();
+  EXPECT_EQ(form.keys, std::vector<int>{13}) << "key preview shows the form every key first";
+  EXPECT_EQ(hint.clicks, 2) << "a key the form swallows reaches no button";
+
+  // With no button that can take the focus, Enter goes to the default button.
+  form.swallow_keys = false;
+  hint.button.SetVisible(false);
+  form.SetFocusedControl(nullptr);
+  backend.PressKey(form, 13);
+  runtime.DoEvents();
+  EXPECT_EQ(exit.clicks, 2);
+}
+
+TEST_F(Forms, FocusIsKeptWhileHiddenAndResetByUnload) {
+  TestForm form(runtime, "frmPaused");
+  CountingButton quit(form, "Command1", {0, 0, 1500, 450}, 0);
+  CountingButton go_on(form, "Command2", {0, 600, 1500, 450}, 1);
+  form.Show();
+  go_on.button.SetFocus();
+  form.Hide();
+  form.Show();
+  EXPECT_EQ(form.FocusedControl(), &go_on.button) << "a form shown again keeps its focus";
+  form.Unload();
+  form.Show();
+  EXPECT_EQ(form.FocusedControl(), &quit.button) << "a form loaded afresh starts on tab index 0";
+}
+
+TEST_F(Forms, MouseDownGoesToTheTopmostControlElseTheForm) {
+  TestForm form(runtime, "frmStart");
+  CountingButton under(form, "Under", {1500, 1500, 1500, 1500}, 0);
+  CountingButton over(form, "Over", {2250, 2250, 1500, 1500}, 1);
+  platform::Label label(form, "Label1", {0, 0, 1500, 1500});
+  form.Show();
+
+  backend.ClickAt(form, 175, 175);  // where both buttons lie
+  runtime.DoEvents();
+  EXPECT_EQ(form.FocusedControl(), &over.button) << "a clicked button takes the focus";
+  backend.ClickAt(form, 110, 110);  // only the lower one
+  backend.ClickAt(form, 50, 50);    // a label takes no click
+  backend.ClickAt(form, 290, 190);  // nothing there
+  backend.ClickAt(form, 110, 110, 2);
+  backend.ClickAt(form, 290, 190, 2);
+  runtime.DoEvents();
+  EXPECT_EQ(over.clicks, 1) << "the control made later lies on top";
+  EXPECT_EQ(under.clicks, 1);
+  EXPECT_EQ(form.clicks, 2) << "left clicks that no control takes are the form's";
+  EXPECT_EQ(form.FocusedControl(), &under.button);
+
+  over.button.SetVisible(false);
+  backend.ClickAt(form, 175, 175);
+  runtime.DoEvents();
+  EXPECT_EQ(under.clicks, 2) << "a hidden control takes no click";
+}
+
+TEST_F(Forms, LoadHandlerThatNeverReturnsCountsAsLoaded) {
+  TestForm play(runtime, "frmVorlet");
+  CountingButton quit(play, "Command1", {0, 0, 1500, 450}, 0);
+  quit.button.Click = [&] { runtime.End(3); };
+  int passes = 0;
+  bool loaded_inside = false;
+  play.on_load = [&] {
+    loaded_inside = play.IsLoaded();
+    for (;;) {  // the game's frame loop
+      play.Show();
+      ++passes;
+      runtime.DoEvents();
+      runtime.PaceUntil(runtime.TimeGetTime() + 30);
+    }
+  };
+  backend.At(300, [&] { backend.Click(play, quit.button); });
+  try {
+    play.Show();
+    FAIL() << "End must unwind out of the load handler";
+  } catch (const platform::ProcessExit& exit) {
+    EXPECT_EQ(exit.status, 3);
+  }
+  EXPECT_TRUE(loaded_inside) << "the form must count as loaded while its load handler runs";
+  EXPECT_TRUE(play.IsVisible());
+  EXPECT_EQ(passes, 11);
+  EXPECT_EQ(WindowLog(backend), (std::vector<std::string>{"frmVorlet create", "frmVorlet show"}))
+      << "a show every pass reaches the window only once";
+}
+
+TEST_F(Forms, UnloadRunsHandlerHidesAndDestroysTheWindow) {
+  TestForm form(runtime, "frmRules");
+  form.Show();
+  const int window = form.WindowId();
+  form.Unload();
+  form.Unload();
+  EXPECT_EQ(form.unloads, 1);
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_FALSE(form.IsVisible());
+  EXPECT_EQ(backend.FormOf(window), nullptr);
+  EXPECT_EQ(WindowLog(backend), (std::vector<std::string>{"frmRules create", "frmRules show",
+                                                          "frmRules hide", "frmRules destroy"}));
+  // Input for a window that is gone is dropped.
+  backend.PressKey(form, 13);
+  runtime.DoEvents();
+  EXPECT_TRUE(form.keys.empty());
+}
+
+TEST_F(Forms, ChangesAreRepaintedAtEventProcessingAndRefreshAtOnce) {
+  TestForm form(runtime, "frmVorlet");
+  platform::Label score(form, "lblScore", {0, 0, 1500, 300});
+  form.Show();
+  const int shown = backend.presents;
+  score.SetCaption("000100");
+  score.SetForeColor(platform::RGB(255, 255, 0));
+  EXPECT_EQ(backend.presents, shown) << "a change waits for event processing";
+  runtime.DoEvents();
+  runtime.DoEvents();
+  EXPECT_EQ(backend.presents, shown + 1) << "changes are repainted once";
+  score.SetCaption(":29");
+  score.Refresh();
+  EXPECT_EQ(backend.presents, shown + 2) << "Refresh repaints at once";
+  form.Hide();
+  score.SetCaption(":28");
+  runtime.DoEvents();
+  EXPECT_EQ(backend.presents, shown + 2) << "a hidden window is not repainted";
+}
+
+}  // namespace
+}  // namespace orbelon::testing

@@ -1,0 +1,74 @@
+#pragma once
+
+// A runtime on the scripted platform and a small form that records what reaches it.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/runtime/controls.h"
+#include "platform/runtime/form.h"
+#include "platform/runtime/runtime.h"
+#include "platform/scripted/scripted_backend.h"
+
+namespace orbelon::testing {
+
+class TestForm : public platform::Form {
+ public:
+  TestForm(platform::Runtime& runtime, std::string name) : Form(runtime, std::move(name)) {
+    SetClientSize(300 * platform::kTwipsPerPixel, 200 * platform::kTwipsPerPixel);
+  }
+
+  void Form_Load() override {
+    if (on_load) {
+      on_load();
+    }
+  }
+  void Form_KeyPress(int16_t& key_ascii) override {
+    keys.push_back(key_ascii);
+    if (swallow_keys) {
+      key_ascii = 0;
+    }
+  }
+  void Form_Click() override { ++clicks; }
+  void Form_Unload() override { ++unloads; }
+
+  std::function<void()> on_load;
+  bool swallow_keys = false;
+  std::vector<int> keys;
+  int clicks = 0;
+  int unloads = 0;
+};
+
+// A counting timer of a form.
+struct CountingTimer {
+  CountingTimer(platform::Form& form, uint32_t interval, bool enabled = true)
+      : timer(form, "Timer", interval, enabled) {
+    timer.OnTimer = [this] { ticks.push_back(timer.Parent().GetRuntime().TimeGetTime()); };
+  }
+  platform::Timer timer;
+  std::vector<uint32_t> ticks;
+};
+
+// A button that counts its clicks.
+struct CountingButton {
+  CountingButton(platform::Form& form, const std::string& name, platform::Rect bounds,
+                 int tab_index)
+      : button(form, name, bounds) {
+    button.SetTabIndex(tab_index);
+    button.Click = [this] { ++clicks; };
+  }
+  platform::CommandButton button;
+  int clicks = 0;
+};
+
+class RuntimeTest : public ::testing::Test {
+ protected:
+  scripted::ScriptedBackend backend;
+  platform::Runtime runtime{backend, "/opt/orbelon", ""};
+};
+
+}  // namespace orbelon::testing

@@ -1,0 +1,215 @@
+// Frames against the rules of the scene: placement relative to any frame, orientation, the three
+// ways of adding a rotation, spins per tick and LookAt without roll.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/error.h"
+#include "platform/scene/scene.h"
+
+namespace orbelon::scene {
+namespace {
+
+using platform::PlatformError;
+
+constexpr float kTolerance = 1e-5f;
+constexpr float kHalfPi = 1.5707963f;
+
+#define EXPECT_VECTOR(actual, ex, ey, ez, what)            \
+  do {                                                     \
+    const Vector v_ = (actual);                            \
+    EXPECT_NEAR(v_.x, (ex), kTolerance) << (what) << " x"; \
+    EXPECT_NEAR(v_.y, (ey), kTolerance) << (what) << " y"; \
+    EXPECT_NEAR(v_.z, (ez), kTolerance) << (what) << " z"; \
+  } while (0)
+
+class FrameTest : public ::testing::Test {
+ protected:
+  Vector Position(const Frame& frame, const Frame& ref) {
+    Vector p;
+    frame.GetPosition(ref, p);
+    return p;
+  }
+  Vector Dir(const Frame& frame, const Frame& ref) {
+    Vector dir, up;
+    frame.GetOrientation(ref, dir, up);
+    return dir;
+  }
+  Vector Up(const Frame& frame, const Frame& ref) {
+    Vector dir, up;
+    frame.GetOrientation(ref, dir, up);
+    return up;
+  }
+  // The x axis: y x z with the ordinary cross product.
+  Vector Right(const Frame& frame, const Frame& ref) {
+    const Vector y = Up(frame, ref), z = Dir(frame, ref);
+    return {y.y * z.z - y.z * z.y, y.z * z.x - y.x * z.z, y.x * z.y - y.y * z.x};
+  }
+
+  Root root{nullptr};
+  Frame scene = root.CreateFrame(Frame());
+};
+
+TEST_F(FrameTest, PositionsReadAndWriteInAnyReferenceFrame) {
+  Frame base = root.CreateFrame(scene);
+  EXPECT_VECTOR(Position(base, scene), 0, 0, 0, "a new frame stands at its parent's origin");
+  EXPECT_VECTOR(Dir(base, scene), 0, 0, 1, "a new frame has its parent's z axis");
+  EXPECT_VECTOR(Up(base, scene), 0, 1, 0, "a new frame has its parent's y axis");
+
+  // Turned a quarter about y, the frame's z axis lies along the scene's +x.
+  base.AddRotation(D3DRMCOMBINE_REPLACE, 0, 1, 0, kHalfPi);
+  base.SetPosition(scene, 10, 0, 0);
+  Frame ball = root.CreateFrame(base);
+  ball.SetPosition(base, 0, 0, 5);
+  EXPECT_VECTOR(Position(ball, scene), 15, 0, 0, "5 along the parent's z, seen from the scene");
+  EXPECT_VECTOR(Position(ball, base), 0, 0, 5, "relative to the parent, as set");
+
+  ball.SetPosition(ball, 1, 0, 2);  // along its own axes, which are the parent's
+  EXPECT_VECTOR(Position(ball, base), 1, 0, 7, "a move along its own axes");
+
+  Frame other = root.CreateFrame(scene);
+  other.SetPosition(scene, 0, 3, 0);
+  ball.SetPosition(other, 1, 1, 1);
+  EXPECT_VECTOR(Position(ball, scene), 1, 4, 1, "placed relative to an unrelated frame");
+  EXPECT_VECTOR(Position(scene, ball), 1, -4, -1, "the scene's origin in the ball's turned axes");
+  EXPECT_VECTOR(Position(ball, ball), 0, 0, 0, "a frame relative to itself");
+}
+
+TEST_F(FrameTest, OrientationRoundTripsAndRefusesParallelUp) {
+  Frame tilted = root.CreateFrame(scene);
+  tilted.AddRotation(D3DRMCOMBINE_REPLACE, 1, 2, 3, 0.7f);
+  Frame frame = root.CreateFrame(scene);
+  frame.SetOrientation(tilted, 0, 0, 2, 0, 5, 5);
+  EXPECT_VECTOR(Dir(frame, tilted), 0, 0, 1, "dir comes back normalised in its own reference");
+  EXPECT_VECTOR(Up(frame, tilted), 0, 1, 0, "up comes back as its part across dir");
+
+  frame.SetOrientation(scene, 3, 0, 4, 0, 1, 0);
+  EXPECT_VECTOR(Dir(frame, scene), 0.6f, 0, 0.8f, "dir");
+  EXPECT_VECTOR(Right(frame, scene), 0.8f, 0, -0.6f, "x = y x z");
+
+  EXPECT_THROW(frame.SetOrientation(scene, 0, 2, 0, 0, 1, 0), PlatformError);
+  EXPECT_THROW(frame.SetOrientation(scene, 0, 0, 1, 0, 0, 0), PlatformError);
+  EXPECT_VECTOR(Dir(frame, scene), 0.6f, 0, 0.8f, "a refused orientation changes nothing");
+}
+
+TEST_F(FrameTest, RotationSignsAndCombineTypes) {
+  Frame frame = root.CreateFrame(scene);
+  frame.AddRotation(D3DRMCOMBINE_REPLACE, 1, 0, 0, kHalfPi);
+  EXPECT_VECTOR(Up(frame, scene), 0, 0, 1, "about x by pi/2, y becomes row (0, 0, 1)");
+  EXPECT_VECTOR(Dir(frame, scene), 0, -1, 0, "about x by pi/2, z turns toward -y");
+  frame.AddRotation(D3DRMCOMBINE_REPLACE, 0, 0, 1, kHalfPi);
+  EXPECT_VECTOR(Right(frame, scene), 0, 1, 0, "about z by pi/2, x turns toward +y");
+
+  // Before: about the frame's own axis through its own origin; the position stays.
+  frame.SetPosition(scene, 5, 0, 0);
+  frame.AddRotation(D3DRMCOMBINE_BEFORE, 1, 0, 0, kHalfPi);
+  EXPECT_VECTOR(Position(frame, scene), 5, 0, 0, "combine 1 keeps the position");
+  EXPECT_VECTOR(Dir(frame, scene), 1, 0, 0,
+                "combine 1 turns about the frame's own x, which lies along the scene's y");
+
+  // After: about the parent's axis through the parent's origin; the position turns too.
+  frame.AddRotation(D3DRMCOMBINE_AFTER, 0, 1, 0, kHalfPi);
+  EXPECT_VECTOR(Position(frame, scene), 0, 0, -5, "combine 2 turns the position about y");
+
+  frame.AddRotation(D3DRMCOMBINE_REPLACE, 0, 1, 0, 0);
+  EXPECT_VECTOR(Position(frame, scene), 0, 0, 0, "combine 0 drops the position");
+  EXPECT_THROW(frame.AddRotation(7, 0, 1, 0, 1), PlatformError);
+}
+
+// The pointer moved 40 pixels right and 20 up in one pass: -0.1 about the board's own z, then
+// +0.05 about its own (now turned) x.
+TEST_F(FrameTest, TiltOfThePointerExample) {
+  Frame board = root.CreateFrame(scene);
+  board.SetPosition(scene, 3, 4, 5);
+  board.AddRotation(D3DRMCOMBINE_BEFORE, 0, 0, 1, -0.1f);
+  board.AddRotation(D3DRMCOMBINE_BEFORE, 1, 0, 0, 0.05f);
+  EXPECT_VECTOR(Right(board, scene), 0.995004f, -0.099833f, 0, "x: the right side goes down");
+  EXPECT_VECTOR(Up(board, scene), 0.099709f, 0.993761f, 0.049979f, "y");
+  EXPECT_VECTOR(Dir(board, scene), -0.004990f, -0.049729f, 0.998750f, "z: the far side goes down");
+  EXPECT_VECTOR(Position(board, scene), 3, 4, 5, "the tilt leaves the board where it is");
+}
+
+TEST_F(FrameTest, SpinsTurnOncePerTickUntilStopped) {
+  Frame base = root.CreateFrame(scene);
+  base.SetPosition(scene, 7, 0, 0);
+  Frame disc = root.CreateFrame(base);
+  disc.SetPosition(base, 0, 0, 10);
+  disc.AddRotation(D3DRMCOMBINE_REPLACE, 1, 0, 0, 0.3f);
+  disc.SetPosition(base, 0, 0, 10);
+  const Vector own_up = Up(disc, scene);
+  Frame child = root.CreateFrame(disc);
+  child.SetPosition(disc, 0, 0, 2);
+
+  base.SetRotation(scene, 0, 1, 0, 0.25f);
+  disc.SetRotation(disc, 0, 1, 0, 0.5f);  // about its own, tilted y
+  EXPECT_VECTOR(Dir(base, scene), 0, 0, 1, "a spin does nothing until the scene is advanced");
+  for (int tick = 0; tick < 4; ++tick)
+    Root::Tick(scene);
+
+  EXPECT_VECTOR(Dir(base, scene), std::sin(1.0f), 0, std::cos(1.0f), "four ticks of 0.25 about y");
+  EXPECT_VECTOR(Position(base, scene), 7, 0, 0, "a spin turns about the frame's own origin");
+  EXPECT_VECTOR(Position(disc, base), 0, 0, 10, "the spinning frame keeps its position");
+  EXPECT_VECTOR(Up(disc, base), own_up.x, own_up.y, own_up.z,
+                "a spin about the frame's own y leaves that axis");
+  const Vector disc_at = Position(disc, scene), disc_z = Dir(disc, scene);
+  EXPECT_VECTOR(Position(child, scene), disc_at.x + 2 * disc_z.x, disc_at.y + 2 * disc_z.y,
+                disc_at.z + 2 * disc_z.z, "children turn with their frame");
+
+  base.SetRotation(scene, 0, 1, 0, 0);
+  Root::Tick(scene);
+  EXPECT_VECTOR(Dir(base, scene), std::sin(1.0f), 0, std::cos(1.0f), "rate 0 stops the spin");
+
+  Frame roll = root.CreateFrame(scene);
+  roll.SetRotation(roll, 0, 0, 0, 0.5f);
+  Root::Tick(scene);
+  EXPECT_VECTOR(Dir(roll, scene), 0, -std::sin(0.5f), std::cos(0.5f), "a zero axis spins about x");
+}
+
+TEST_F(FrameTest, LookAtKeepsXLevelInTheReference) {
+  Frame target = root.CreateFrame(scene);
+  Frame camera = root.CreateFrame(scene);
+  camera.SetPosition(scene, 0, 500, -500);
+  camera.LookAt(target, scene, D3DRMCONSTRAIN_Z);
+  EXPECT_VECTOR(Dir(camera, scene), 0, -0.707107f, 0.707107f, "down at 45 degrees toward +z");
+  EXPECT_VECTOR(Right(camera, scene), 1, 0, 0, "no roll");
+
+  // Under a tilted, moved parent the aim is still exact and x still level in the reference.
+  Frame tilted = root.CreateFrame(scene);
+  tilted.AddRotation(D3DRMCOMBINE_REPLACE, 0.3f, 0.2f, 1, 0.4f);
+  tilted.SetPosition(scene, 20, -10, 5);
+  Frame arrow = root.CreateFrame(tilted);
+  arrow.SetPosition(scene, 8, 30, -40);
+  target.SetPosition(scene, -30, 0, 60);
+  arrow.LookAt(target, scene, D3DRMCONSTRAIN_Z);
+  const float dx = -38, dy = -30, dz = 100;
+  const float length = std::sqrt(dx * dx + dy * dy + dz * dz);
+  EXPECT_VECTOR(Dir(arrow, scene), dx / length, dy / length, dz / length, "aim at the target");
+  EXPECT_NEAR(Right(arrow, scene).y, 0, kTolerance) << "x stays level";
+  EXPECT_GT(Up(arrow, scene).y, 0) << "y keeps to the upper side";
+
+  // Straight above the target there is no level x: the orientation stays as it was.
+  const Vector before = Dir(arrow, scene);
+  target.SetPosition(scene, 8, -100, -40);
+  arrow.LookAt(target, scene, D3DRMCONSTRAIN_Z);
+  EXPECT_VECTOR(Dir(arrow, scene), before.x, before.y, before.z, "straight down changes nothing");
+}
+
+TEST_F(FrameTest, CallsThroughNothingFail) {
+  Frame nothing;
+  Vector v;
+  EXPECT_THROW(nothing.SetPosition(scene, 0, 0, 0), PlatformError);
+  EXPECT_THROW(nothing.GetPosition(scene, v), PlatformError);
+  EXPECT_THROW(scene.GetPosition(nothing, v), PlatformError);
+  EXPECT_THROW(nothing.AddRotation(1, 0, 0, 1, 1), PlatformError);
+  EXPECT_THROW(scene.LookAt(nothing, scene, 0), PlatformError);
+  EXPECT_THROW(scene.AddVisual(MeshBuilder()), PlatformError);
+  EXPECT_THROW(nothing.GetParent(), PlatformError);
+  EXPECT_THROW(scene.SetPosition(scene, NAN, 0, 0), PlatformError);
+  EXPECT_FALSE(scene.GetParent()) << "a frame of its own has no parent";
+  Frame child = root.CreateFrame(scene);
+  EXPECT_TRUE(child.GetParent() == scene);
+}
+
+}  // namespace
+}  // namespace orbelon::scene

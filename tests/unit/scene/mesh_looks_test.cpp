@@ -1,0 +1,194 @@
+// What the game does to its meshes after loading them, and what the renderer reads back: scale
+// and translation, colours, names, wraps, textures, materials, versions and the viewport.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "platform/error.h"
+#include "platform/scene/draw_list.h"
+#include "platform/scene/scene.h"
+#include "unit/scene/test_meshes.h"
+
+namespace orbelon::scene {
+namespace {
+
+using platform::PlatformError;
+using testing::TempFolder;
+
+class MeshLooksTest : public ::testing::Test {
+ protected:
+  // One triangle, at the three corners given.
+  MeshBuilder Triangle(glm::vec3 a, glm::vec3 b, glm::vec3 c) {
+    std::string text;
+    for (const glm::vec3& p : {a, b, c}) {
+      text +=
+          "v " + std::to_string(p.x) + " " + std::to_string(p.y) + " " + std::to_string(p.z) + "\n";
+    }
+    MeshBuilder mesh = root.CreateMeshBuilder();
+    mesh.LoadFromFile(
+        folder.Write("triangle" + std::to_string(++files) + ".dax", text + "f 1 2 3\n"));
+    return mesh;
+  }
+  DrawItem Item(const MeshBuilder& mesh) {
+    Frame frame = root.CreateFrame(Frame());
+    frame.AddVisual(mesh);
+    return CollectScene(frame).items.at(0);
+  }
+
+  TempFolder folder;
+  int files = 0;
+  std::vector<std::string> decoded;
+  Root root{[this](const std::string& path) {
+    decoded.push_back(path);
+    if (path.find("broken") != std::string::npos)
+      return DecodedImage{2, 2, {1, 2, 3}};
+    return DecodedImage{2, 1, {0, 0, 0, 255, 9, 9, 9, 255}};
+  }};
+};
+
+TEST_F(MeshLooksTest, ScaleThenTranslateAndTheVersionsTheRendererCachesBy) {
+  MeshBuilder mesh = Triangle({1, 1, 1}, {1, 1, 2}, {2, 1, 1});
+  const uint64_t loaded = Item(mesh).mesh.version;
+  mesh.ScaleMesh(1.12f, 1.15f, 1.12f);
+  mesh.Translate(0, 0, 1);
+  const MeshView view = Item(mesh).mesh;
+  EXPECT_NEAR((*view.positions)[0].x, 1.12f, 1e-6f);
+  EXPECT_NEAR((*view.positions)[0].y, 1.15f, 1e-6f);
+  EXPECT_NEAR((*view.positions)[0].z, 2.12f, 1e-6f) << "the translation is not scaled";
+  EXPECT_NEAR((*view.normals)[0].y, 1, 1e-6f) << "the normal still faces up";
+  EXPECT_NE(view.version, loaded) << "a scaled mesh must be uploaded again";
+
+  mesh.SetColorRGB(1.5f, -0.2f, 0.5f);
+  mesh.SetName("base");
+  EXPECT_EQ(Item(mesh).mesh.color, glm::vec3(1, 0, 0.5f)) << "colours are clamped to 0..1";
+  EXPECT_EQ(Item(mesh).mesh.version, view.version) << "a colour is no change of the vertices";
+  EXPECT_EQ(mesh.GetName(), "base");
+  EXPECT_EQ(root.CreateMeshBuilder().GetName(), "") << "a mesh with no name";
+  EXPECT_NE(Item(Triangle({0, 0, 0}, {0, 0, 1}, {1, 0, 0})).mesh.id, Item(mesh).mesh.id);
+}
+
+TEST_F(MeshLooksTest, FlatWrapOfTheGameMapsFromAbove) {
+  Frame base = root.CreateFrame(Frame());
+  MeshBuilder board = Triangle({10, 3, 20}, {-40, 0, 5}, {0, 0, 0});
+  const uint64_t before = Item(board).mesh.version;
+  root.CreateWrap(D3DRMWRAP_FLAT, base, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0.5f, 0.25f).Apply(board);
+  const MeshView view = Item(board).mesh;
+  EXPECT_EQ((*view.uvs)[0], glm::vec2(10, 2.5f)) << "u = su * z, v = sv * x, height ignored";
+  EXPECT_EQ((*view.uvs)[1], glm::vec2(2.5f, -10));
+  EXPECT_NE(view.version, before) << "new texture coordinates must be uploaded";
+
+  // Offsets are taken off; the wrap reads the vertices as they stand when it is applied.
+  board.Translate(100, 0, 0);
+  root.CreateWrap(D3DRMWRAP_FLAT, base, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 2, 1, 1).Apply(board);
+  EXPECT_EQ((*Item(board).mesh.uvs)[2], glm::vec2(-1, 98));
+  EXPECT_THROW(root.CreateWrap(1, base, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 1), PlatformError);
+  EXPECT_THROW(Wrap().Apply(board), PlatformError);
+}
+
+TEST_F(MeshLooksTest, SphereWrapsIncludingTheBallsZeroDirection) {
+  Frame frame = root.CreateFrame(Frame());
+  MeshBuilder mesh = Triangle({0, 1, 0}, {0, -2, 0}, {0, 0, 3});
+  root.CreateWrap(D3DRMWRAP_SPHERE, frame, 0, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0, 2, 4).Apply(mesh);
+  const auto& uvs = *Item(mesh).mesh.uvs;
+  EXPECT_NEAR(uvs[0].x, 2 * 0.25f, 1e-6f) << "a quarter turn from x toward y";
+  EXPECT_NEAR(uvs[0].y, 4 * 0.5f, 1e-6f) << "on the equator";
+  EXPECT_NEAR(uvs[1].x, 2 * 0.75f, 1e-6f) << "angles run from 0 up to a whole turn";
+  EXPECT_NEAR(uvs[2].y, 0, 1e-6f) << "on the pole along dir";
+
+  // The ball's wrap: origin (1, 1, 1), dir (0, 0, 0) which becomes x, up (1, 1, 1).
+  MeshBuilder ball = Triangle(
+      {2, 1, 1}, {1, 1 + std::numbers::sqrt2_v<float> / 2, 1 + std::numbers::sqrt2_v<float> / 2},
+      {1, 1, 1});
+  root.CreateWrap(D3DRMWRAP_SPHERE, frame, 1, 1, 1, 0, 0, 0, 1, 1, 1, 0, 0, 3, 3).Apply(ball);
+  const auto& ball_uvs = *Item(ball).mesh.uvs;
+  EXPECT_NEAR(ball_uvs[0].y, 0, 1e-6f) << "+x is the pole";
+  EXPECT_NEAR(ball_uvs[1].x, 3 * 0.25f, 1e-5f) << "the wrap's y is (0, 1, 1) normalised";
+  EXPECT_NEAR(ball_uvs[1].y, 3 * 0.5f, 1e-5f);
+  EXPECT_TRUE(std::isfinite(ball_uvs[2].x) && std::isfinite(ball_uvs[2].y))
+      << "a vertex on the wrap's origin";
+}
+
+TEST_F(MeshLooksTest, TexturesMaterialsBackgroundAndViewport) {
+  Texture first = root.LoadTexture("C:\\game\\m.dab");
+  Texture second = root.LoadTexture("C:\\game\\m.dab");
+  EXPECT_EQ(decoded.at(0), "C:/game/m.dab") << "the decoder gets this system's separators";
+  first.SetDecalTransparency(1);
+  first.SetDecalTransparentColor(0);
+
+  MeshBuilder mesh = Triangle({0, 0, 0}, {0, 0, 1}, {1, 0, 0});
+  mesh.SetTexture(first);
+  Material material = root.CreateMaterial(0);
+  material.SetSpecular(0.8f, 0.8f, 0.8f);
+  mesh.SetMaterial(material);
+  const MeshView view = Item(mesh).mesh;
+  ASSERT_TRUE(view.has_texture);
+  EXPECT_TRUE(view.texture.decal_transparency);
+  EXPECT_EQ(view.texture.width, 2);
+  EXPECT_EQ(view.texture.rgba->size(), 8u);
+  EXPECT_TRUE(view.has_material);
+  EXPECT_EQ(view.specular, glm::vec3(0.8f));
+
+  mesh.SetTexture(second);
+  EXPECT_FALSE(Item(mesh).mesh.texture.decal_transparency) << "one file loaded twice is two";
+  EXPECT_NE(Item(mesh).mesh.texture.id, view.texture.id);
+
+  Frame scene = root.CreateFrame(Frame());
+  scene.SetSceneBackgroundRGB(0.5f, 2, -1);
+  scene.SetSceneBackgroundImage(second);
+  const SceneView background = CollectScene(scene);
+  EXPECT_EQ(background.background, glm::vec3(0.5f, 1, 0));
+  EXPECT_TRUE(background.has_background_image);
+  EXPECT_TRUE(background.items.empty());
+
+  EXPECT_THROW(root.LoadTexture("broken.dab"), PlatformError) << "a picture of the wrong size";
+  EXPECT_THROW(Root(nullptr).LoadTexture("m.dab"), PlatformError) << "no decoder";
+  EXPECT_THROW(mesh.SetTexture(Texture()), PlatformError);
+  EXPECT_THROW(Texture().SetDecalTransparency(1), PlatformError);
+  EXPECT_THROW(Material().SetSpecular(1, 1, 1), PlatformError);
+
+  Viewport viewport = root.CreateViewport();
+  const ViewportView defaults = ReadViewport(viewport);
+  EXPECT_EQ(defaults.field, 0.5f);
+  EXPECT_EQ(defaults.front, 1.0f);
+  EXPECT_EQ(defaults.back, 100.0f);
+  viewport.SetBack(10000);
+  EXPECT_EQ(viewport.GetBack(), 10000.0f);
+  EXPECT_THROW(viewport.SetBack(0.5f), PlatformError) << "back before front";
+  EXPECT_THROW(Viewport().GetBack(), PlatformError);
+}
+
+TEST_F(MeshLooksTest, DrawListCarriesWorldMatricesForColumnVectors) {
+  Frame scene = root.CreateFrame(Frame());
+  Frame base = root.CreateFrame(scene);
+  base.AddRotation(D3DRMCOMBINE_REPLACE, 0, 0, 1, 0.5f);
+  base.SetPosition(scene, 1, 2, 3);
+  Frame child = root.CreateFrame(base);
+  child.SetPosition(base, 0, 0, 4);
+  MeshBuilder mesh = Triangle({0, 0, 0}, {0, 0, 1}, {1, 0, 0});
+  child.AddVisual(mesh);
+  base.AddVisual(mesh);
+  root.CreateFrame(scene).AddVisual(root.CreateMeshBuilder());  // empty: nothing to draw
+
+  const SceneView view = CollectScene(scene);
+  ASSERT_EQ(view.items.size(), 2u);
+  Frame probe = root.CreateFrame(child);
+  probe.SetPosition(child, 1, 2, 3);
+  Vector expected;
+  probe.GetPosition(scene, expected);
+  for (const DrawItem& item : view.items) {
+    if (item.world != WorldMatrix(child))
+      continue;
+    const glm::vec4 p = item.world * glm::vec4(1, 2, 3, 1);
+    EXPECT_NEAR(p.x, expected.x, 1e-5f);
+    EXPECT_NEAR(p.y, expected.y, 1e-5f);
+    EXPECT_NEAR(p.z, expected.z, 1e-5f);
+    return;
+  }
+  ADD_FAILURE() << "no item carries the child's world matrix";
+}
+
+}  // namespace
+}  // namespace orbelon::scene

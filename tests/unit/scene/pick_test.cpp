@@ -1,0 +1,212 @@
+// Picks as the ball motion and the floor triggers use them: straight down from inside the ball,
+// nearest first, through a tilted and moved board, and fresh after every change of the scene.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "platform/error.h"
+#include "platform/scene/scene.h"
+#include "unit/scene/test_meshes.h"
+
+namespace orbelon::scene {
+namespace {
+
+using platform::PlatformError;
+using testing::TempFolder;
+
+constexpr Ray Down(float x, float y, float z) {
+  return {{0, -1, 0}, {x, y, z}};
+}
+
+class PickTest : public ::testing::Test {
+ protected:
+  MeshBuilder Mesh(const std::string& name, const std::string& text) {
+    MeshBuilder mesh = root.CreateMeshBuilder();
+    mesh.LoadFromFile(folder.Write(name + ".dax", text));
+    mesh.SetName(name);
+    return mesh;
+  }
+  std::vector<std::string> Names(const PickArray& picks) {
+    std::vector<std::string> names;
+    PickDesc desc;
+    for (int i = 0; i < picks.GetSize(); ++i)
+      names.push_back(picks.GetPickVisual(i, desc).GetName());
+    return names;
+  }
+  float FloorY(const PickArray& picks) {
+    PickDesc desc;
+    picks.GetPickVisual(0, desc);
+    return desc.dvPosition.y;
+  }
+
+  TempFolder folder;
+  Root root{nullptr};
+  Frame scene = root.CreateFrame(Frame());
+  Frame base = root.CreateFrame(scene);
+};
+
+TEST_F(PickTest, NearestFirstAndNeverTheInsideOfTheBall) {
+  base.AddVisual(Mesh("base", testing::FlatBoardText(100)));
+  Frame disc = root.CreateFrame(base);
+  disc.SetPosition(base, 0, 1, 0);
+  disc.AddVisual(Mesh("Bonus", testing::CubeText(0.5, true)));
+  Frame ball = root.CreateFrame(base);
+  ball.SetPosition(scene, 0, 15, 0);
+  Frame roll = root.CreateFrame(ball);
+  roll.AddVisual(Mesh("vorlet", testing::SphereText(8, 12)));
+
+  const PickArray nearest = base.RayPick(scene, Down(0.3f, 15, 0.2f), 2);
+  EXPECT_EQ(Names(nearest), (std::vector<std::string>{"Bonus", "base"}))
+      << "a pick from the ball's centre meets the disc's top, then the board, not the ball";
+  EXPECT_NEAR(FloorY(nearest), 1.5f, 1e-5f) << "the disc's top in the scene";
+  PickDesc top;
+  nearest.GetPickVisual(0, top);
+  EXPECT_EQ(top.ulFaceIdx, 2) << "the face as the file counts them: the cube's third quad, +y";
+
+  const PickArray all = base.RayPick(scene, Down(0.3f, 40, 0.2f), 0);
+  EXPECT_EQ(Names(all), (std::vector<std::string>{"vorlet", "Bonus", "base"}))
+      << "from above the ball, every front face on the way: the ball's top only, the disc's top "
+         "only, the board";
+  const PickArray nearest_from_above = base.RayPick(scene, Down(0.3f, 40, 0.2f), 2);
+  EXPECT_EQ(nearest_from_above.GetSize(), 3);
+
+  const PickArray up = base.RayPick(scene, {{0, 1, 0}, {0.3f, -5, 0.2f}}, 0);
+  EXPECT_EQ(Names(up), (std::vector<std::string>{"Bonus", "vorlet"}))
+      << "from below: not the board (its back), the undersides of the disc and the ball only";
+
+  PickDesc desc;
+  const PickArray beside = base.RayPick(scene, Down(500, 15, 0), 2);
+  EXPECT_EQ(beside.GetSize(), 0);
+  EXPECT_THROW(beside.GetPickVisual(0, desc), PlatformError) << "entry 0 of an empty pick";
+  EXPECT_THROW(nearest.GetPickVisual(2, desc), PlatformError) << "an entry past the end";
+  EXPECT_THROW(PickArray().GetSize(), PlatformError);
+}
+
+TEST_F(PickTest, TiltedMovedBoardAndThePointInTheReferenceFrame) {
+  base.AddVisual(Mesh("base", testing::FlatBoardText(100)));
+  base.AddRotation(D3DRMCOMBINE_REPLACE, 0, 0, 1, 0.3f);
+  base.SetPosition(scene, 10, 5, 0);
+
+  PickDesc desc;
+  const PickArray picks = base.RayPick(scene, Down(12, 50, 3), 2);
+  ASSERT_EQ(picks.GetSize(), 1);
+  EXPECT_EQ(picks.GetPickVisual(0, desc).GetName(), "base");
+  EXPECT_NEAR(desc.dvPosition.x, 12, 1e-4f);
+  EXPECT_NEAR(desc.dvPosition.y, 5 + 2 * std::tan(0.3f), 1e-4f) << "the board rises toward +x";
+  EXPECT_NEAR(desc.dvPosition.z, 3, 1e-4f);
+
+  // The same ray given in the board's own coordinates finds the point on the board's plane.
+  Vector origin;
+  Frame probe = root.CreateFrame(scene);
+  probe.SetPosition(scene, 12, 50, 3);
+  probe.GetPosition(base, origin);
+  Frame ahead = root.CreateFrame(scene);
+  ahead.SetPosition(scene, 12, 49, 3);
+  Vector toward;
+  ahead.GetPosition(base, toward);
+  const Ray local{{toward.x - origin.x, toward.y - origin.y, toward.z - origin.z}, origin};
+  base.RayPick(base, local, 2).GetPickVisual(0, desc);
+  EXPECT_NEAR(desc.dvPosition.y, 0, 1e-4f) << "in the board's frame the floor is at y = 0";
+}
+
+TEST_F(PickTest, PicksFollowEveryChangeOfTheScene) {
+  MeshBuilder board = Mesh("base", testing::FlatBoardText(100));
+  base.AddVisual(board);
+  EXPECT_NEAR(FloorY(base.RayPick(scene, Down(0, 50, 0), 2)), 0, 1e-5f);
+
+  base.SetPosition(scene, 0, 4, 0);
+  EXPECT_NEAR(FloorY(base.RayPick(scene, Down(0, 50, 0), 2)), 4, 1e-5f) << "after a move";
+
+  board.Translate(0, 2, 0);
+  EXPECT_NEAR(FloorY(base.RayPick(scene, Down(0, 50, 0), 2)), 6, 1e-5f) << "after Translate";
+
+  base.SetRotation(scene, 0, 0, 1, 0.1f);
+  Root::Tick(scene);
+  // The board turned 0.1 about z through the frame's origin at height 4, its floor 2 above it.
+  EXPECT_NEAR(FloorY(base.RayPick(scene, Down(20, 50, 0), 2)),
+              4 + 2 / std::cos(0.1f) + 20 * std::tan(0.1f), 1e-4f)
+      << "after a spin's tick";
+
+  base.DeleteVisual(board);
+  EXPECT_EQ(base.RayPick(scene, Down(0, 50, 0), 2).GetSize(), 0) << "after DeleteVisual";
+  Frame moved = root.CreateFrame(base);
+  moved.AddVisual(board);
+  EXPECT_EQ(base.RayPick(scene, Down(0, 50, 0), 2).GetSize(), 1) << "a visual on a new child";
+  EXPECT_EQ(moved.RayPick(scene, Down(500, 50, 0), 2).GetSize(), 0) << "off the board";
+}
+
+// The tree must find what testing every face finds: the nearest front face along random rays.
+TEST_F(PickTest, TreeAgreesWithEveryFaceTested) {
+  const std::string text = testing::WavyBoardText(100, 60);
+  base.AddVisual(Mesh("base", text));
+  base.AddRotation(D3DRMCOMBINE_REPLACE, 1, 0, 1, 0.2f);
+
+  // The same board in the scene's coordinates, to test face by face in double precision.
+  Frame check = root.CreateFrame(scene);
+  std::vector<testing::Vec> points;
+  std::vector<int> faces;
+  std::istringstream lines(text);
+  std::string keyword;
+  while (lines >> keyword) {
+    if (keyword == "v") {
+      float x, y, z;
+      lines >> x >> y >> z;
+      check.SetPosition(base, x, y, z);
+      Vector p;
+      check.GetPosition(scene, p);
+      points.push_back({p.x, p.y, p.z});
+    } else {
+      int a, b, c;
+      lines >> a >> b >> c;
+      faces.insert(faces.end(), {a - 1, b - 1, c - 1});
+    }
+  }
+
+  std::mt19937 random(7);
+  std::uniform_real_distribution<float> spread(-120, 120);
+  int hits = 0;
+  for (int ray = 0; ray < 300; ++ray) {
+    const testing::Vec o{spread(random), 60, spread(random)};
+    const testing::Vec d{spread(random) / 200, -1, spread(random) / 200};
+    // The nearest t of the faces clearly hit, and of those hit with a little slack at the edges.
+    double clear = INFINITY, loose = INFINITY;
+    for (size_t f = 0; f < faces.size(); f += 3) {
+      const auto a = points[faces[f]], b = points[faces[f + 1]], c = points[faces[f + 2]];
+      const auto e1 = testing::Sub(b, a), e2 = testing::Sub(c, a);
+      const auto p = testing::Cross(d, e2);
+      const double det = testing::Dot(e1, p);
+      if (det <= 0)
+        continue;
+      const auto s = testing::Sub(o, a);
+      const auto q = testing::Cross(s, e1);
+      const double u = testing::Dot(s, p) / det, v = testing::Dot(d, q) / det;
+      const double t = testing::Dot(e2, q) / det;
+      if (t < 0)
+        continue;
+      const double margin = std::min({u, v, 1 - u - v});
+      if (margin > 1e-4)
+        clear = std::min(clear, t);
+      if (margin > -1e-4)
+        loose = std::min(loose, t);
+    }
+    const PickArray picks = base.RayPick(
+        scene, {{float(d.x), float(d.y), float(d.z)}, {float(o.x), float(o.y), float(o.z)}}, 2);
+    if (picks.GetSize() == 0) {
+      EXPECT_EQ(clear, INFINITY) << "ray " << ray << " missed a face it clearly meets";
+      continue;
+    }
+    ++hits;
+    PickDesc desc;
+    picks.GetPickVisual(0, desc);
+    const double t = (o.y - desc.dvPosition.y) / -d.y;
+    EXPECT_GE(t, loose - 1e-3) << "ray " << ray << " hit nothing this near";
+    EXPECT_LE(t, clear + 1e-3) << "ray " << ray << " passed the nearest face";
+  }
+  EXPECT_GT(hits, 150) << "most rays should land on the board";
+}
+
+}  // namespace
+}  // namespace orbelon::scene

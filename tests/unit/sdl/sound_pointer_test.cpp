@@ -1,0 +1,144 @@
+// Sound buffers on SDL2_mixer and the pointer with its show count and relative mode.
+
+#include <filesystem>
+#include <fstream>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include "sdl_fixture.h"
+
+namespace orbelon::testing {
+namespace {
+
+// A RIFF WAVE of 16-bit mono PCM at 22050 Hz, the given milliseconds of a quiet tone.
+std::string WaveFile(const std::string& name, int milliseconds) {
+  std::filesystem::path folder = std::filesystem::path(ORBELON_TEST_OUTPUT) / "sdl_sound";
+  std::filesystem::create_directories(folder);
+  std::string path = (folder / name).string();
+  auto u32 = [](std::ofstream& out, uint32_t v) { out.write(reinterpret_cast<char*>(&v), 4); };
+  auto u16 = [](std::ofstream& out, uint16_t v) { out.write(reinterpret_cast<char*>(&v), 2); };
+  uint32_t samples = static_cast<uint32_t>(22050 * milliseconds / 1000);
+  std::ofstream out(path, std::ios::binary);
+  out.write("RIFF", 4);
+  u32(out, 36 + samples * 2);
+  out.write("WAVEfmt ", 8);
+  u32(out, 16);
+  u16(out, 1);
+  u16(out, 1);
+  u32(out, 22050);
+  u32(out, 22050 * 2);
+  u16(out, 2);
+  u16(out, 16);
+  out.write("data", 4);
+  u32(out, samples * 2);
+  for (uint32_t i = 0; i < samples; ++i) {
+    u16(out, static_cast<uint16_t>((i / 25) % 2 == 0 ? 300 : -300));
+  }
+  return path;
+}
+
+TEST(Sound, BuffersPlayOnceLoopAndStop) {
+  auto system = Backend().CreateSoundSystem();
+  system->SetCooperativeLevel(0, 2);
+  auto once = system->CreateSoundBufferFromFile(WaveFile("short.daw", 100));
+  auto loop = system->CreateSoundBufferFromFile(WaveFile("loop.daw", 100));
+  EXPECT_EQ(Mix_Playing(-1), 0);
+
+  once->Play(0);
+  loop->Play(1);
+  EXPECT_EQ(Mix_Playing(-1), 2) << "each buffer on a channel of its own";
+  loop->Play(1);
+  loop->Play(0);
+  EXPECT_EQ(Mix_Playing(-1), 2) << "Play on a playing buffer leaves it playing";
+  SDL_Delay(400);
+  EXPECT_EQ(Mix_Playing(-1), 1) << "the once-played buffer has ended, the loop goes on";
+  loop->Stop();
+  EXPECT_EQ(Mix_Playing(-1), 0) << "Stop halts it";
+  once->Play(0);
+  EXPECT_EQ(Mix_Playing(-1), 1) << "a finished buffer plays again";
+  once->Stop();
+
+  std::string missing = WaveFile("x.daw", 10) + ".none";
+  try {
+    system->CreateSoundBufferFromFile(missing);
+    ADD_FAILURE() << "a missing file must fail";
+  } catch (const platform::PlatformError& error) {
+    EXPECT_NE(std::string(error.what()).find("x.daw.none"), std::string::npos) << error.what();
+  }
+  std::string damaged = WaveFile("damaged.daw", 10);
+  std::filesystem::resize_file(damaged, 30);
+  try {
+    system->CreateSoundBufferFromFile(damaged);
+    ADD_FAILURE() << "a damaged file must fail";
+  } catch (const platform::PlatformError& error) {
+    EXPECT_NE(std::string(error.what()).find("damaged.daw"), std::string::npos) << error.what();
+  }
+}
+
+TEST(Sound, NoDeviceFailsAtOnce) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+        uint32_t start = SDL_GetTicks();
+        try {
+          Backend().CreateSoundSystem();
+        } catch (const platform::PlatformError& error) {
+          fprintf(stderr, "%s after %u ms\n", error.what(), SDL_GetTicks() - start);
+          exit(SDL_GetTicks() - start < 1000 ? 3 : 4);
+        }
+        exit(0);
+      },
+      ::testing::ExitedWithCode(3), "cannot open the sound device");
+}
+
+TEST(Pointer, ShowCountAbsoluteMovesAndRelativeMotion) {
+  if (!HasXDisplay()) {
+    GTEST_SKIP() << "the offscreen driver has no pointer";
+  }
+  PlainForm form("PointerForm", 100, 100);
+  form.Show();
+  SDL_Rect screen{};
+  ASSERT_EQ(SDL_GetDisplayBounds(0, &screen), 0);
+  auto& backend = Backend();
+
+  backend.MoveMouseAbsolute(32768, 32768);
+  platform::PointL middle = backend.GetCursorPos();
+  EXPECT_EQ(middle.x, screen.w / 2) << "x * width / 65536";
+  EXPECT_EQ(middle.y, screen.h / 2);
+  backend.MoveMouseAbsolute(0, 65535);
+  platform::PointL corner = backend.GetCursorPos();
+  EXPECT_EQ(corner.x, 0);
+  EXPECT_EQ(corner.y, screen.h - 1);
+
+  EXPECT_EQ(backend.ShowCursor(false), -1);
+  EXPECT_EQ(backend.ShowCursor(false), -2);
+  EXPECT_EQ(backend.ShowCursor(true), -1) << "still hidden below 0";
+  backend.MoveMouseAbsolute(30000, 30000);
+  platform::PointL centre = backend.GetCursorPos();
+  EXPECT_EQ(centre.x, static_cast<int>(30000LL * screen.w / 65536));
+  EXPECT_EQ(centre.y, static_cast<int>(30000LL * screen.h / 65536));
+
+  // Motion while hidden adds to the pointer exactly, as relative mode reports it.
+  SDL_Event motion{};
+  motion.type = SDL_MOUSEMOTION;
+  motion.motion.xrel = 40;
+  motion.motion.yrel = -20;
+  SDL_PushEvent(&motion);
+  platform::PointL moved = backend.GetCursorPos();
+  EXPECT_EQ(moved.x - centre.x, 40);
+  EXPECT_EQ(moved.y - centre.y, -20);
+  motion.motion.xrel = -1000000;
+  SDL_PushEvent(&motion);
+  EXPECT_EQ(backend.GetCursorPos().x, 0) << "it stops at the screen's edge";
+
+  backend.MoveMouseAbsolute(30000, 30000);
+  EXPECT_EQ(backend.ShowCursor(true), 0) << "shown again at 0";
+  platform::PointL real = backend.GetCursorPos();
+  EXPECT_EQ(real.x, centre.x) << "the real pointer stands where ours did";
+  EXPECT_EQ(real.y, centre.y);
+}
+
+}  // namespace
+}  // namespace orbelon::testing
