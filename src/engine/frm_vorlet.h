@@ -38,7 +38,7 @@ class frmVorlet : public platform::Form {
   ~frmVorlet() override;
 
   // --- Event handlers ------------------------------------------------------------------
-  void Form_Load() override;                      // set-up and frame loop (never returns)
+  void Form_Load() override;                       // set-up and frame loop (never returns)
   void Form_KeyPress(int16_t& KeyAscii) override;  // Esc pauses; digits
   void Tessor1_MouseButton(int16_t Button);        // ant marker, rage
   void Tessor1_EmptyHandler(int32_t value);
@@ -48,7 +48,7 @@ class frmVorlet : public platform::Form {
   void Timer4_Timer();  // removal of a destroyed UFO
 
   // --- Procedures ----------------------------------------------------------------------
-  void CheckMouse();  // board tilt
+  void CheckMouse();    // board tilt
   void SetDirection();  // slope and movement of the ball
   void MoveCam();
   void ChangeArrow();

@@ -76,6 +76,8 @@ struct MeshSetting {
   }
 };
 
+// Every spin of a level turns about the y axis of its reference frame (the disc's own frame, the
+// level root for the others), in radians per tick.
 struct LevelData {
   MeshSetting board;
   std::optional<MeshSetting> bridge;
@@ -109,7 +111,6 @@ struct LevelData {
   std::optional<float> ant_spin;
   float beam_spin = 0;
 
-  // Every spin of a level turns about the y axis of its reference frame, in radians per tick.
   Vector start;                     // StartX, StartY, StartZ, relative to the scene frame
   std::vector<Vector> checkpoints;  // PodPos from row 0
   int16_t pods = 0;                 // index of the last checkpoint

@@ -1,5 +1,7 @@
 // The start-up: everything the program sets up before the start window is first shown.
 
+#include <cstdint>
+
 #include "platform/checked.h"
 #include "platform/error.h"
 #include "startup/frm_start.h"

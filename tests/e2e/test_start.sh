@@ -81,6 +81,36 @@ find_window() {  # find_window PATTERN SECONDS
   done
 }
 
+# Prints the id of the first visible window of the size, waiting up to SECONDS.
+find_window_of_size() {  # find_window_of_size WIDTH HEIGHT SECONDS
+  local deadline=$((SECONDS + $3)) id
+  while :; do
+    for id in $(xdotool search --onlyvisible --class '' 2>/dev/null); do
+      if [[ $(xwininfo -id "$id" 2>/dev/null |
+        awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}') == "$1x$2" ]]; then
+        echo "$id"
+        return 0
+      fi
+    done
+    ((SECONDS >= deadline)) && return 1
+    sleep 0.2
+  done
+}
+
+# Waits up to SECONDS for the program to end, and checks its exit status.
+ends_with_status() {  # ends_with_status STATUS SECONDS
+  local deadline=$((SECONDS + $2)) status
+  while kill -0 "$program_pid" 2>/dev/null; do
+    ((SECONDS >= deadline)) && return 1
+    sleep 0.2
+  done
+  wait "$program_pid"
+  status=$?
+  program_pid=
+  echo "  exit status $status"
+  [[ $status == "$1" ]]
+}
+
 no_window() { ! find_window "$1" 0 >/dev/null; }
 has_window() { find_window "$1" "$2" >/dev/null; }
 
@@ -103,7 +133,7 @@ shot() {  # shot WINDOW FILE
   import -window "$1" "$out_dir/$2" 2>/dev/null || echo "  (no screenshot $2)"
 }
 
-echo "== with a sound device: no box, the start window, Enter begins"
+echo "== with a sound device: no box, the start window, Enter begins, Esc and quit"
 start_program dummy
 if start=$(find_window "$start_name" 20); then
   pass "the start window opens"
@@ -112,10 +142,30 @@ if start=$(find_window "$start_name" 20); then
   shot "$start" start-window.png
   press "$start" Return
   # The first life begins behind the "Ready:" box.
-  if find_window '^Ready:$' 30 >/dev/null; then
+  if ready=$(find_window '^Ready:$' 30); then
     pass "Enter begins the game"
     expect "the start window is hidden in play" no_window "$start_name"
     shot root start-begin.png
+    press "$ready" Return
+    sleep 1
+    press "$(find_window '^Orbelon V' 5)" Escape
+    # The pause window has no title: it is known by its size.
+    if pause=$(find_window_of_size 199 188 10); then
+      pass "Esc opens the pause window"
+      shot "$pause" start-paused.png
+      press "$pause" Return
+      if closing=$(find_window "$start_name" 10); then
+        pass "Enter on a fresh pause window quits into the closing window"
+        expect "the closing window's client area is 382 x 396" client_size_is "$closing" 382 396
+        shot "$closing" start-closing.png
+        press "$closing" Return
+        expect "Exit ends the program with status 0" ends_with_status 0 10
+      else
+        fail "Enter on a fresh pause window quits into the closing window"
+      fi
+    else
+      fail "Esc opens the pause window"
+    fi
   else
     fail "Enter begins the game"
   fi

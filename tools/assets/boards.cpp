@@ -32,16 +32,21 @@ Points Rect(float x0, float z0, float x1, float z1) {
 }
 
 // The teleporter pad at the +z end, an octagon round (0, 700).
-Points Pad() { return {{60, 590}, {120, 650}, {120, 750}, {60, 810}, {-60, 810}, {-120, 750},
-                       {-120, 650}, {-60, 590}}; }
+Points Pad() {
+  return {{60, 590},  {120, 650},  {120, 750},  {60, 810},
+          {-60, 810}, {-120, 750}, {-120, 650}, {-60, 590}};
+}
 
 Outline MainOutline1() {
-  Points p = {{kPlateX, -kPlateZ}, {kPlateX, -kBridgeZ}, {kPlateX, kBridgeZ}, {kPlateX, kPlateZ},
+  Points p = {{kPlateX, -kPlateZ},
+              {kPlateX, -kBridgeZ},
+              {kPlateX, kBridgeZ},
+              {kPlateX, kPlateZ},
               {60, kPlateZ}};
   for (const auto& q : Pad()) {
     p.push_back(q);
   }
-  const Points left = {{-60, kPlateZ}, {-kPlateX, kPlateZ}, {-kPlateX, kBridgeZ},
+  const Points left = {{-60, kPlateZ},        {-kPlateX, kPlateZ},  {-kPlateX, kBridgeZ},
                        {-kPlateX, -kBridgeZ}, {-kPlateX, -kPlateZ}, {-60, -kPlateZ}};
   p.insert(p.end(), left.begin(), left.end());
   const Points far_pad = MirroredZ(Pad());
@@ -111,8 +116,8 @@ Mesh Board1() {
     const auto mirror = [side](Points p) { return side > 0.0f ? p : MirroredZ(std::move(p)); };
     level.Append(Slab(mirror(Rect(-60, kPlateZ - 10, 60, 600)), kBottom1, kTop1));
     level.Append(Slab(mirror(Pad()), kBottom1, kTop1));
-    level.Append(Slab(Rect(side * kWingInner, -kWingZ, side * kWingOuter, kWingZ), kBottom1,
-                      kTop1));
+    level.Append(
+        Slab(Rect(side * kWingInner, -kWingZ, side * kWingOuter, kWingZ), kBottom1, kTop1));
   }
   return ToFileUnits(level, placed::Board1());
 }

@@ -27,10 +27,12 @@ Mesh TeleBase() {
   // A thin pad whose top is 3 above the board: a floor pick over it finds the teleporter.
   constexpr float kRadius = 30.0f;
   const float top = placed::kFloor1 + 3.0f;
-  Mesh level =
-      Lathe({{0, top}, {26, top}, {kRadius, top - 1}, {kRadius, placed::kFloor1 + 0.2f},
-             {0, placed::kFloor1 + 0.2f}},
-            32);
+  Mesh level = Lathe({{0, top},
+                      {26, top},
+                      {kRadius, top - 1},
+                      {kRadius, placed::kFloor1 + 0.2f},
+                      {0, placed::kFloor1 + 0.2f}},
+                     32);
   // No wrap is applied to the pads: their glowing rings come from these coordinates.
   for (auto& v : level.vertices) {
     v.uv = glm::vec2(0.5f) + glm::vec2(v.position.x, v.position.z) / (2.0f * kRadius);

@@ -161,8 +161,8 @@ void StampText(Image& image, const TextMask& mask, glm::ivec2 top_left, const Te
         image.Blend(px, py, style.fill(place), 1.0f);
       } else if (r > 0 && near_lit(x, y)) {
         image.Blend(px, py, style.outline_colour, 1.0f);
-      } else if ((s.x != 0 || s.y != 0) && (r > 0 ? near_lit(x - s.x, y - s.y)
-                                                  : mask.At(x - s.x, y - s.y))) {
+      } else if ((s.x != 0 || s.y != 0) &&
+                 (r > 0 ? near_lit(x - s.x, y - s.y) : mask.At(x - s.x, y - s.y))) {
         image.Blend(px, py, style.shadow_colour, 0.7f);
       }
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-// A small 5 x 7 bitmap font with descenders, drawn in code so that the pictures' text needs no font file and
-// comes out the same everywhere.
+// A small 5 x 7 bitmap font with descenders, drawn in code so that the pictures' text needs no font
+// file and comes out the same everywhere.
 
 #include <functional>
 #include <string>

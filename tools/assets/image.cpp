@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <string>
 
 #include <stb_image_write.h>
 
@@ -75,8 +77,11 @@ std::vector<uint8_t> EncodePng(const Image& image) {
     }
   }
   std::vector<uint8_t> png;
-  stbi_write_png_to_func(AppendBytes, &png, image.Width(), image.Height(), 3, rgb.data(),
-                         image.Width() * 3);
+  if (stbi_write_png_to_func(AppendBytes, &png, image.Width(), image.Height(), 3, rgb.data(),
+                             image.Width() * 3) == 0) {
+    throw std::runtime_error("cannot encode a picture of " + std::to_string(image.Width()) + " x " +
+                             std::to_string(image.Height()));
+  }
   return png;
 }
 

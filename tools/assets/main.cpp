@@ -1,10 +1,13 @@
 // Makes every data file of the game into the folder given on the command line.
 
+#include <cstdint>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "assets/data_files.h"
 
@@ -18,7 +21,13 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(folder, error);
   for (const auto& file : orbelon::assets::AllDataFiles()) {
     const std::filesystem::path path = folder / file.name;
-    const auto bytes = file.make();
+    std::vector<uint8_t> bytes;
+    try {
+      bytes = file.make();
+    } catch (const std::exception& error_made) {
+      std::fprintf(stderr, "orbelon_assets: %s: %s\n", file.name.c_str(), error_made.what());
+      return 1;
+    }
     // Written beside the file and renamed, so that a game starting meanwhile never reads half
     // a file.
     std::filesystem::path partial = path;

@@ -12,7 +12,9 @@ uint32_t Random::Next() {
   return static_cast<uint32_t>((state_ * 0x2545F4914F6CDD1Dull) >> 32);
 }
 
-float Random::Uniform() { return static_cast<float>(Next() >> 8) / 16777216.0f; }
+float Random::Uniform() {
+  return static_cast<float>(Next() >> 8) / 16777216.0f;
+}
 
 uint32_t Hash(uint32_t x, uint32_t y, uint32_t seed) {
   uint32_t h = x * 0x8DA6B343u ^ y * 0xD8163841u ^ seed * 0xCB1AB31Fu;
@@ -31,7 +33,9 @@ float Lattice(int x, int y, int cells, uint32_t seed) {
   return static_cast<float>(Hash(wrap(x), wrap(y), seed) >> 8) / 16777215.0f;
 }
 
-float Smooth(float t) { return t * t * (3.0f - 2.0f * t); }
+float Smooth(float t) {
+  return t * t * (3.0f - 2.0f * t);
+}
 
 }  // namespace
 

@@ -56,8 +56,8 @@ std::string ObjText(const Mesh& mesh, const std::string& title) {
       const size_t p = positions.Index(Number(v.position.x) + " " + Number(v.position.y) + " " +
                                        Number(v.position.z));
       const size_t u = uvs.Index(Number(v.uv.x) + " " + Number(v.uv.y));
-      const size_t n = normals.Index(Number(v.normal.x) + " " + Number(v.normal.y) + " " +
-                                     Number(v.normal.z));
+      const size_t n =
+          normals.Index(Number(v.normal.x) + " " + Number(v.normal.y) + " " + Number(v.normal.z));
       faces += " " + std::to_string(p) + "/" + std::to_string(u) + "/" + std::to_string(n);
     }
     faces += "\n";

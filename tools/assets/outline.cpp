@@ -37,9 +37,20 @@ Mesh BandAround(const Outline& outline, float width, float y0, float y1) {
     if (Inside(pts, (p + q) * 0.5f + out * 0.5f)) {
       out = -out;
     }
-    // Run on past a corner only where that stays off the board and off a bridge's mouth.
+    // Run on past a corner only where all of the piece beyond it stays off the board and off a
+    // bridge's mouth.
     const auto runs_on = [&](const glm::vec2& corner, glm::vec2 direction, size_t neighbour) {
-      return !open(neighbour) && !Inside(pts, corner + (direction + out) * (width * 0.5f));
+      if (open(neighbour)) {
+        return false;
+      }
+      for (float a : {0.1f, 0.5f, 0.9f}) {
+        for (float b : {0.1f, 0.5f, 0.9f}) {
+          if (Inside(pts, corner + (direction * a + out * b) * width)) {
+            return false;
+          }
+        }
+      }
+      return true;
     };
     const glm::vec2 start = runs_on(p, -along, i + n - 1) ? p - along * width : p;
     const glm::vec2 end = runs_on(q, along, i + 1) ? q + along * width : q;

@@ -24,7 +24,9 @@ void Shade(Image& image, glm::vec2 low, glm::vec2 high, const glm::vec3& colour,
   }
 }
 
-float Edge(float inside_distance) { return std::clamp(inside_distance + 0.5f, 0.0f, 1.0f); }
+float Edge(float inside_distance) {
+  return std::clamp(inside_distance + 0.5f, 0.0f, 1.0f);
+}
 
 }  // namespace
 
@@ -37,8 +39,7 @@ void VerticalGradient(Image& image, const glm::vec3& top, const glm::vec3& botto
   }
 }
 
-void FillDisc(Image& image, glm::vec2 centre, float radius, const glm::vec3& colour,
-              float alpha) {
+void FillDisc(Image& image, glm::vec2 centre, float radius, const glm::vec3& colour, float alpha) {
   Shade(image, centre - radius, centre + radius, colour, alpha,
         [&](glm::vec2 p) { return Edge(radius - glm::length(p - centre)); });
 }
@@ -110,8 +111,8 @@ void LensFlare(Image& image, glm::vec2 light, float size, const glm::vec3& tint)
                          static_cast<float>(image.Height()) * 0.5f);
   const glm::vec2 axis = centre - light;
   const float ghosts[][2] = {{0.5f, 0.25f}, {0.8f, 0.12f}, {1.25f, 0.4f}, {1.6f, 0.18f}};
-  const glm::vec3 colours[] = {{0.3f, 0.6f, 1.0f}, {1.0f, 0.7f, 0.3f}, {0.5f, 1.0f, 0.6f},
-                               {0.9f, 0.5f, 1.0f}};
+  const glm::vec3 colours[] = {
+      {0.3f, 0.6f, 1.0f}, {1.0f, 0.7f, 0.3f}, {0.5f, 1.0f, 0.6f}, {0.9f, 0.5f, 1.0f}};
   for (int i = 0; i < 4; ++i) {
     FillDisc(image, light + axis * ghosts[i][0], size * ghosts[i][1] * 2.0f, colours[i], 0.18f);
   }
@@ -128,8 +129,7 @@ void ShadedBall(Image& image, glm::vec2 centre, float radius, const glm::vec3& b
   for (int y = y0; y <= y1; ++y) {
     for (int x = x0; x <= x1; ++x) {
       const glm::vec2 d =
-          (glm::vec2(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f) - centre) /
-          radius;
+          (glm::vec2(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f) - centre) / radius;
       const float r2 = glm::dot(d, d);
       const float cover = Edge((1.0f - std::sqrt(r2)) * radius);
       if (cover <= 0.0f) {
@@ -139,9 +139,8 @@ void ShadedBall(Image& image, glm::vec2 centre, float radius, const glm::vec3& b
       const float vein = TileFbm(glm::vec2(d.x * 0.35f + 0.5f, d.y * 0.35f + 0.5f), 4, 4, seed);
       const float marble = 0.75f + 0.25f * std::sin(12.0f * vein + d.x * 3.0f);
       const float diffuse = std::max(0.0f, glm::dot(n, light));
-      const float shine = std::pow(std::max(0.0f, glm::dot(glm::reflect(-light, n),
-                                                           glm::vec3(0, 0, 1))),
-                                   24.0f);
+      const float shine =
+          std::pow(std::max(0.0f, glm::dot(glm::reflect(-light, n), glm::vec3(0, 0, 1))), 24.0f);
       const glm::vec3 c = body * marble * (0.25f + 0.85f * diffuse) + glm::vec3(shine * 0.9f);
       image.Blend(x, y, c, cover);
     }
@@ -154,8 +153,8 @@ void Stars(Image& image, Random& random, int count, float brightness) {
                       random.Range(0.0f, static_cast<float>(image.Height())));
     const float size = random.Uniform();
     const float b = brightness * (0.3f + 0.7f * random.Uniform());
-    const glm::vec3 tint = glm::mix(glm::vec3(0.7f, 0.8f, 1.0f), glm::vec3(1.0f, 0.9f, 0.7f),
-                                    random.Uniform());
+    const glm::vec3 tint =
+        glm::mix(glm::vec3(0.7f, 0.8f, 1.0f), glm::vec3(1.0f, 0.9f, 0.7f), random.Uniform());
     if (size > 0.93f) {
       Glow(image, p, 4.0f, tint * b);
     }

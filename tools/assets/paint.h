@@ -29,8 +29,7 @@ void Glow(Image& image, glm::vec2 centre, float radius, const glm::vec3& colour)
 void LensFlare(Image& image, glm::vec2 light, float size, const glm::vec3& tint);
 
 // A ball lit from the upper left, with a marbled body.
-void ShadedBall(Image& image, glm::vec2 centre, float radius, const glm::vec3& body,
-                uint32_t seed);
+void ShadedBall(Image& image, glm::vec2 centre, float radius, const glm::vec3& body, uint32_t seed);
 
 void Stars(Image& image, Random& random, int count, float brightness);
 

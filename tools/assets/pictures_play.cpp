@@ -15,11 +15,11 @@ Image BackgroundPicture() {
     const float n = TileFbm(uv * glm::vec2(0.9f, 1.0f), 3, 5, 301);
     const float wisps = TileFbm(uv + glm::vec2(0.17f, 0.31f), 5, 4, 302);
     const float cloud = std::pow(std::clamp((n - 0.35f) * 2.0f, 0.0f, 1.0f), 1.4f);
-    const glm::vec3 deep = glm::mix(glm::vec3(0.01f, 0.02f, 0.10f), glm::vec3(0.0f, 0.0f, 0.04f),
-                                    uv.y);
-    return deep + cloud * glm::mix(glm::vec3(0.10f, 0.25f, 0.75f), glm::vec3(0.45f, 0.55f, 1.0f),
-                                   wisps) *
-                      0.6f;
+    const glm::vec3 deep =
+        glm::mix(glm::vec3(0.01f, 0.02f, 0.10f), glm::vec3(0.0f, 0.0f, 0.04f), uv.y);
+    return deep +
+           cloud * glm::mix(glm::vec3(0.10f, 0.25f, 0.75f), glm::vec3(0.45f, 0.55f, 1.0f), wisps) *
+               0.6f;
   });
   Random random(303);
   Stars(image, random, 500, 0.8f);

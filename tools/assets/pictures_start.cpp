@@ -64,8 +64,7 @@ Image TitlePicture() {
   StampText(image, title, {(image.Width() - title.width) / 2, 16}, style);
   DrawCentredText(image, "Tilt the board, roll the ball!", 90, 2, {0.7f, 0.9f, 1.0f});
   BoardScene(image, {200.0f, 140.0f});
-  DrawCentredText(image, "By the Orbelon crew - V3.01", 222, 2,
-                  {0.85f, 0.85f, 0.95f});
+  DrawCentredText(image, "By the Orbelon crew - V3.01", 222, 2, {0.85f, 0.85f, 0.95f});
   return WithPaletteColours(image);
 }
 

@@ -40,19 +40,37 @@ constexpr float kFloor2 = 0.0f;
 // The floor picks start this far above the ball's centre.
 constexpr float kPickLift = 7.0f;
 
-inline Placement Board1() { return {glm::vec3(3.0f), {}, {}}; }
-inline Placement Bridge() { return {{1.12f, 1.15f, 1.12f}, {0.0f, 0.0f, 1.0f}, {}}; }
-inline Placement Rim1() { return {glm::vec3(3.0f), {}, {0.0f, -5.0f, 0.0f}}; }
-inline Placement Board2() { return {glm::vec3(4.0f), {}, {}}; }
-inline Placement Rim2() { return {glm::vec3(4.0f), {0.0f, -3.0f, 0.0f}, {}}; }
+inline Placement Board1() {
+  return {glm::vec3(3.0f), {}, {}};
+}
+inline Placement Bridge() {
+  return {{1.12f, 1.15f, 1.12f}, {0.0f, 0.0f, 1.0f}, {}};
+}
+inline Placement Rim1() {
+  return {glm::vec3(3.0f), {}, {0.0f, -5.0f, 0.0f}};
+}
+inline Placement Board2() {
+  return {glm::vec3(4.0f), {}, {}};
+}
+inline Placement Rim2() {
+  return {glm::vec3(4.0f), {0.0f, -3.0f, 0.0f}, {}};
+}
 
-inline Placement Disc1(const glm::vec3& at) { return {{1.0f, 2.0f, 1.0f}, {}, at}; }
-inline Placement Disc2(const glm::vec3& at) { return {glm::vec3(1.0f), {}, at}; }
-inline Placement Tele(const glm::vec3& at) { return {glm::vec3(0.2f), {}, at}; }
+inline Placement Disc1(const glm::vec3& at) {
+  return {{1.0f, 2.0f, 1.0f}, {}, at};
+}
+inline Placement Disc2(const glm::vec3& at) {
+  return {glm::vec3(1.0f), {}, at};
+}
+inline Placement Tele(const glm::vec3& at) {
+  return {glm::vec3(0.2f), {}, at};
+}
 inline Placement TeleBase(const glm::vec3& at) {
   return {glm::vec3(0.08f), {0.0f, -25.0f, 0.0f}, at};
 }
-inline Placement Pill(const glm::vec3& at) { return {glm::vec3(0.08f), {}, at}; }
+inline Placement Pill(const glm::vec3& at) {
+  return {glm::vec3(0.08f), {}, at};
+}
 inline Placement UfoBody(float start_y) {
   return {glm::vec3(0.15f), {0.0f, 2.0f, 0.0f}, {0.0f, start_y + 69.0f, 0.0f}};
 }
@@ -62,10 +80,18 @@ inline Placement UfoShell(float start_y) {
 inline Placement Beam(float start_y) {
   return {{0.5f, 0.3f, 0.5f}, {0.0f, -15.0f, 0.0f}, {0.0f, start_y + 49.0f, 0.0f}};
 }
-inline Placement Rage1() { return {glm::vec3(3.0f), {}, {0.0f, -10.0f, 0.0f}}; }
-inline Placement Rage2() { return {glm::vec3(3.0f * 1.07f), {}, {0.0f, -10.0f, 0.0f}}; }
-inline Placement Ant() { return {glm::vec3(0.4f), {}, {}}; }
-inline Placement Particle() { return {glm::vec3(0.01f), {}, {}}; }
+inline Placement Rage1() {
+  return {glm::vec3(3.0f), {}, {0.0f, -10.0f, 0.0f}};
+}
+inline Placement Rage2() {
+  return {glm::vec3(3.0f * 1.07f), {}, {0.0f, -10.0f, 0.0f}};
+}
+inline Placement Ant() {
+  return {glm::vec3(0.4f), {}, {}};
+}
+inline Placement Particle() {
+  return {glm::vec3(0.01f), {}, {}};
+}
 
 }  // namespace placed
 }  // namespace orbelon::assets

@@ -16,7 +16,9 @@ const glm::mat3 kPointAhead(glm::vec3(1, 0, 0), glm::vec3(0, 0, 1), glm::vec3(0,
 
 }  // namespace
 
-Mesh Ball() { return Sphere(placed::kBallRadius, 24, 16); }
+Mesh Ball() {
+  return Sphere(placed::kBallRadius, 24, 16);
+}
 
 Mesh Disc() {
   // Its top stands 2 above the board: above the floor, far below where the picks start.

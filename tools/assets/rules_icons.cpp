@@ -46,8 +46,8 @@ void Rage(Image& image, glm::vec2 c) {
     const float a = static_cast<float>(i) * 0.5235988f;
     const glm::vec2 out(std::cos(a), std::sin(a));
     const glm::vec2 side(-out.y, out.x);
-    FillTriangle(image, c + out * 21.0f, c + out * 9.0f + side * 4.0f,
-                 c + out * 9.0f - side * 4.0f, fire);
+    FillTriangle(image, c + out * 21.0f, c + out * 9.0f + side * 4.0f, c + out * 9.0f - side * 4.0f,
+                 fire);
   }
   FillDisc(image, c, 11, {1.0f, 0.85f, 0.3f});
   // The pill that brings it.

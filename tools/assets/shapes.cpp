@@ -8,7 +8,9 @@ namespace {
 
 constexpr float kTau = 2.0f * std::numbers::pi_v<float>;
 
-glm::vec3 Up() { return {0.0f, 1.0f, 0.0f}; }
+glm::vec3 Up() {
+  return {0.0f, 1.0f, 0.0f};
+}
 
 }  // namespace
 
@@ -75,7 +77,7 @@ Mesh Lathe(const std::vector<glm::vec2>& profile, int segments) {
                             length[point] / length[n - 1])};
   };
   for (size_t seg = 0; seg + 1 < n; ++seg) {
-    const glm::vec2 top_normal = smooth(seg, seg - 1);
+    const glm::vec2 top_normal = seg > 0 ? smooth(seg, seg - 1) : seg_normal[seg];
     const glm::vec2 bottom_normal = smooth(seg, seg + 1);
     for (int j = 0; j < segments; ++j) {
       const Vertex a = vertex(seg, top_normal, j);

@@ -26,7 +26,8 @@ Mesh Sphere(float radius, int segments, int rings);
 
 Mesh Torus(float major_radius, float minor_radius, int segments, int sides);
 
-// Gives every vertex the normal of its own triangle: hard, gem-like shading.
+// Gives every vertex the normal of its own triangle: hard, gem-like shading. (Every builder here
+// gives each triangle corners of its own, so no vertex is shared.)
 void Facet(Mesh& mesh);
 
 // The points of a regular polygon in the x-z plane, starting at angle `phase` from +x.

@@ -80,8 +80,14 @@ Samples ThemeSound() {
       "E5 . A5 E5 - C5 A4 -  F5 - E5 C5 - A4 C5 .  B4 . D5 G5 - F5 D5 -  E5 - - B4 - G#4 B4 -",
       0.0, beat / 2, 0.0, band.lead, 0.32f);
   Arpeggio(track,
-           {{"A3", "C4", "E4"}, {"F3", "A3", "C4"}, {"C4", "E4", "G4"}, {"G3", "B3", "D4"},
-            {"A3", "C4", "E4"}, {"F3", "A3", "C4"}, {"G3", "B3", "D4"}, {"E3", "G#3", "B3"}},
+           {{"A3", "C4", "E4"},
+            {"F3", "A3", "C4"},
+            {"C4", "E4", "G4"},
+            {"G3", "B3", "D4"},
+            {"A3", "C4", "E4"},
+            {"F3", "A3", "C4"},
+            {"G3", "B3", "D4"},
+            {"E3", "G#3", "B3"}},
            beat, band.arp, 0.12f);
   Drums(track, 8, beat);
   return track.Finish();
@@ -102,8 +108,14 @@ Samples Theme2Sound() {
       "F5 - . D5 A5 - G5 F5  F5 - D5 - Bb4 D5 F5 -  E5 . C5 G5 - E5 C5 -  C#5 - E5 - A5 - G5 E5",
       0.0, beat / 2, 0.0, band.lead, 0.3f);
   Arpeggio(track,
-           {{"D4", "F4", "A4"}, {"Bb3", "D4", "F4"}, {"G3", "Bb3", "D4"}, {"A3", "C#4", "E4"},
-            {"D4", "F4", "A4"}, {"Bb3", "D4", "F4"}, {"C4", "E4", "G4"}, {"A3", "C#4", "E4"}},
+           {{"D4", "F4", "A4"},
+            {"Bb3", "D4", "F4"},
+            {"G3", "Bb3", "D4"},
+            {"A3", "C#4", "E4"},
+            {"D4", "F4", "A4"},
+            {"Bb3", "D4", "F4"},
+            {"C4", "E4", "G4"},
+            {"A3", "C#4", "E4"}},
            beat, band.arp, 0.12f);
   Drums(track, 8, beat);
   return track.Finish();
@@ -170,8 +182,7 @@ Samples WinSound() {
   const Band band = ThemeBand(Wave::kSquare, Wave::kSquare);
   Voice brass = band.lead;
   brass.brightness = 0.5f;
-  track.Sequence("C5 E5 G5 C6 - G5 C6 -  D5 F5 A5 D6 - C6 B5 G5", 0.0, beat / 2, 0.0, brass,
-                 0.3f);
+  track.Sequence("C5 E5 G5 C6 - G5 C6 -  D5 F5 A5 D6 - C6 B5 G5", 0.0, beat / 2, 0.0, brass, 0.3f);
   track.Sequence("C3 . G2 . C3 . G2 .  D3 . A2 . G2 . B2 .", 0.0, beat / 2, 0.0, band.bass, 0.5f);
   Drums(track, 2, beat);
   return track.Finish();

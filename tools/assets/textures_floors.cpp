@@ -46,9 +46,13 @@ glm::vec3 Plate(glm::vec2 uv) {
 
 }  // namespace
 
-Image SpaceTexture() { return Space(101, {0.2f, 0.3f, 0.9f}, {0.6f, 0.2f, 0.7f}); }
+Image SpaceTexture() {
+  return Space(101, {0.2f, 0.3f, 0.9f}, {0.6f, 0.2f, 0.7f});
+}
 
-Image Space2Texture() { return Space(202, {0.8f, 0.2f, 0.3f}, {0.2f, 0.7f, 0.5f}); }
+Image Space2Texture() {
+  return Space(202, {0.8f, 0.2f, 0.3f}, {0.2f, 0.7f, 0.5f});
+}
 
 Image CoreTexture() {
   Image image(256, 256);
@@ -78,8 +82,8 @@ Image CoreTexture() {
   const glm::vec2 hatch(0.25f * size, 0.75f * size);
   for (int y = 0; y < image.Height(); ++y) {
     for (int x = 0; x < image.Width(); ++x) {
-      const glm::vec2 d = glm::vec2(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f) -
-                          hatch;
+      const glm::vec2 d =
+          glm::vec2(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f) - hatch;
       const float r = glm::length(d);
       const bool bar = std::min(std::abs(d.x), std::abs(d.y)) < 3.0f;
       if (r > 22.0f && r < 28.0f && !bar) {
@@ -128,7 +132,8 @@ Image BridgeTexture() {
     const float grain = TileFbm(glm::vec2(uv.x, uv.y * 0.25f + plank * 0.37f), 4, 4, 31);
     const float rings = 0.5f + 0.5f * std::sin(kTau * (grain * 6.0f + uv.y * 8.0f));
     glm::vec3 c = glm::mix(glm::vec3(0.42f, 0.25f, 0.11f), glm::vec3(0.62f, 0.42f, 0.22f), rings);
-    c *= 0.85f + 0.3f * static_cast<float>(Hash(static_cast<uint32_t>(plank), 0, 3) >> 8) / 16777215.0f;
+    c *= 0.85f +
+         0.3f * static_cast<float>(Hash(static_cast<uint32_t>(plank), 0, 3) >> 8) / 16777215.0f;
     if (within < 0.08f) {
       c *= 0.35f;
     }
@@ -152,7 +157,9 @@ Image RimTexture() {
 Image GrassTexture() {
   Image image(128, 128);
   image.Paint([](glm::vec2 uv) {
-    const float blades = TileFbm(glm::vec2(uv.x, uv.y * 0.2f), 16, 3, 51);
+    // Upright streaks: a whole number of them across, bent by noise, so the tile repeats.
+    const float bend = TileFbm(uv, 4, 3, 51);
+    const float blades = 0.5f + 0.5f * std::sin(kTau * (uv.x * 48.0f + bend * 3.0f));
     const float patches = TileFbm(uv, 4, 3, 52);
     return glm::mix(glm::vec3(0.10f, 0.30f, 0.06f), glm::vec3(0.35f, 0.65f, 0.15f),
                     blades * 0.6f + patches * 0.4f);

@@ -72,7 +72,8 @@ Image TransporterTexture() {
   image.Paint([](glm::vec2 uv) {
     const float r = glm::length(uv - 0.5f) * 2.0f;
     const float wave = 0.5f + 0.5f * std::cos(kTau * r * 4.0f);
-    const glm::vec3 c = glm::mix(glm::vec3(0.2f, 0.5f, 1.0f), glm::vec3(0.8f, 1.0f, 1.0f), 1.0f - r);
+    const glm::vec3 c =
+        glm::mix(glm::vec3(0.2f, 0.5f, 1.0f), glm::vec3(0.8f, 1.0f, 1.0f), 1.0f - r);
     return c * wave;
   });
   Punch(image, [](glm::vec2 uv) {
@@ -121,7 +122,7 @@ Image AntTexture() {
   Image image(64, 64);
   image.Paint([](glm::vec2 uv) {
     return glm::fract(uv.y * 32.0f) < 0.5f ? glm::vec3(0.95f, 0.15f, 0.1f)
-                                            : glm::vec3(0.98f, 0.95f, 0.9f);
+                                           : glm::vec3(0.98f, 0.95f, 0.9f);
   });
   return image;
 }

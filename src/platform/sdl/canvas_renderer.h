@@ -44,7 +44,6 @@ class CanvasRenderer {
   void DropWindow(int window);
 
   QuadDrawer& Quads() { return quads_; }
-  const GpuCache& Cache() const { return cache_; }
 
  private:
   void DrawItem(const scene::DrawItem& item);

@@ -35,9 +35,6 @@ class GpuCache {
   // Ends a frame: frees what has not been drawn in the last frames.
   void EndFrame();
 
-  size_t MeshCount() const { return meshes_.size(); }
-  size_t TextureCount() const { return textures_.size(); }
-
  private:
   struct Texture {
     GLuint id = 0;

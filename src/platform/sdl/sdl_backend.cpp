@@ -192,7 +192,7 @@ Pixels SdlBackend::ReadWindowPixels(const platform::Form& form) {
 }
 
 void SdlBackend::RenderCanvas(const platform::Tessor& canvas) {
-  context_->MakeCurrent(nullptr);
+  // The canvas draws into its own target: any window the context is current on will do.
   SDL_Rect at = PixelRect(canvas.Bounds());
   CanvasTarget& target = renderer_->TargetFor(canvas, canvas.Parent().WindowId(), at.w, at.h);
   scene::SceneView scene = scene::CollectScene(canvas.SceneFrame());
@@ -206,7 +206,6 @@ Pixels SdlBackend::ReadCanvasPixels(const platform::Tessor& canvas) {
   if (target == nullptr) {
     throw platform::PlatformError("the canvas " + canvas.Name() + " has not been drawn");
   }
-  context_->MakeCurrent(nullptr);
   target->Bind();
   Pixels pixels = ReadPixels(target->Width(), target->Height());
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
@@ -246,7 +245,6 @@ std::unique_ptr<platform::KeyboardDevice> SdlBackend::CreateKeyboardDevice(
 
 int SdlBackend::DisplayBitsPerPixel() {
   if (display_bits_ == 0) {
-    context_->MakeCurrent(nullptr);
     if (CanvasTarget::CanMakeHighColor()) {
       display_bits_ = 16;
     } else {

@@ -194,8 +194,8 @@ Picture Decode(const std::vector<uint8_t>& png) {
 }
 
 TEST(DataFiles, PicturesHaveTheirSizesAndOnlyDecalTexturesHaveBlack) {
-  const std::set<std::string> decal = {"core.dab", "rage.dab", "craq.dab", "disc.dab", "ray.dab",
-                                       "transp.dab"};
+  const std::set<std::string> decal = {"core.dab", "rage.dab", "craq.dab",
+                                       "disc.dab", "ray.dab",  "transp.dab"};
   const std::set<std::string> few_colours = {"title.png", "rules.png", "paused.png"};
   const std::vector<std::tuple<std::string, int, int>> sizes = {
       {"background.png", 450, 500}, {"life.png", 64, 64},     {"title.png", 400, 300},
@@ -206,8 +206,8 @@ TEST(DataFiles, PicturesHaveTheirSizesAndOnlyDecalTexturesHaveBlack) {
       ASSERT_FALSE(p.rgb.empty()) << file.name << " is no PNG";
       EXPECT_TRUE(p.width >= 64 && p.width <= 256 && p.height == p.width) << file.name;
       EXPECT_EQ(p.HasBlack(), decal.count(file.name) == 1)
-          << file.name << (p.HasBlack() ? " has black that would be drawn"
-                                         : " has no see-through texels");
+          << file.name
+          << (p.HasBlack() ? " has black that would be drawn" : " has no see-through texels");
     }
     if (few_colours.count(file.name)) {
       EXPECT_LE(p.Colours(), 256u) << file.name;

@@ -31,8 +31,19 @@ Level Level1() {
           placed::kStartY1,
           {ToLevelUnits(Board1(), placed::Board1()), ToLevelUnits(Bridge1(), placed::Bridge()),
            ToLevelUnits(Rim1(), placed::Rim1())},
-          {{0, 400}, {0, -400}, {-300, 400}, {300, -400}, {300, 400}, {-300, -400}, {0, 220},
-           {0, -220}, {-710, 150}, {710, -150}, {710, 150}, {-710, -150}, {0, 0}},
+          {{0, 400},
+           {0, -400},
+           {-300, 400},
+           {300, -400},
+           {300, 400},
+           {-300, -400},
+           {0, 220},
+           {0, -220},
+           {-710, 150},
+           {710, -150},
+           {710, 150},
+           {-710, -150},
+           {0, 0}},
           // Start, the ball's first place, the pill, both teleporters and their targets.
           {{0, 300}, {360, 0}, {0, 0}, {0, 700}, {0, -700}, {0, -500}}};
 }
@@ -42,8 +53,19 @@ Level Level2() {
           placed::kFloor2,
           placed::kStartY2,
           {ToLevelUnits(Board2(), placed::Board2()), ToLevelUnits(Rim2(), placed::Rim2())},
-          {{0, 132}, {0, -400}, {-300, 400}, {348, -426}, {300, 400}, {-348, -426}, {536, 406},
-           {-545, -507}, {-536, 406}, {545, -507}, {-510, 550}, {510, 550}, {0, 0}},
+          {{0, 132},
+           {0, -400},
+           {-300, 400},
+           {348, -426},
+           {300, 400},
+           {-348, -426},
+           {536, 406},
+           {-545, -507},
+           {-536, 406},
+           {545, -507},
+           {-510, 550},
+           {510, 550},
+           {0, 0}},
           {{0, 0}, {0, 300}, {-502, 614}, {502, 614}, {0, -500}}};
 }
 
@@ -67,10 +89,10 @@ TEST(BoardLayout, EveryPointOfBothLevelsLiesOnTheBoardAtTheBallsRestingHeight) {
     for (size_t i = 0; i < level.checkpoints.size(); ++i) {
       ExpectFloor(level, level.checkpoints[i], "checkpoint " + std::to_string(i));
       // The ball's probes reach 1 unit to each side; a checkpoint needs room round it.
-      for (glm::vec2 off : {glm::vec2(40, 0), glm::vec2(-40, 0), glm::vec2(0, 40),
-                            glm::vec2(0, -40)}) {
-        ExpectFloor(level, level.checkpoints[i] + off, "the ground round checkpoint " +
-                                                           std::to_string(i));
+      for (glm::vec2 off :
+           {glm::vec2(40, 0), glm::vec2(-40, 0), glm::vec2(0, 40), glm::vec2(0, -40)}) {
+        ExpectFloor(level, level.checkpoints[i] + off,
+                    "the ground round checkpoint " + std::to_string(i));
       }
     }
     for (glm::vec2 p : level.other_points) {
@@ -111,14 +133,34 @@ TEST(BoardLayout, TheBoardsHaveEdgesToFallOff) {
   }
 }
 
+TEST(BoardLayout, TheRimsStandOutsideTheBoards) {
+  for (const Level& level : {Level1(), Level2()}) {
+    const std::vector<Mesh> boards(level.floors.begin(), level.floors.end() - 1);
+    const std::vector<Mesh> rim(level.floors.end() - 1, level.floors.end());
+    int covered = 0;
+    int rim_points = 0;
+    // Off the whole numbers, so that no sample lies on an edge that board and rim share.
+    for (float x = -859.5f; x <= 860.0f; x += 4.0f) {
+      for (float z = -859.5f; z <= 860.0f; z += 4.0f) {
+        const glm::vec3 from = PickStart(level, {x, z});
+        if (Cast(rim, from)) {
+          ++rim_points;
+          covered += Cast(boards, from).has_value();
+        }
+      }
+    }
+    EXPECT_GT(rim_points, 100) << level.name << ": no rim";
+    EXPECT_EQ(covered, 0) << level.name << ": the rim lies over the board";
+  }
+}
+
 TEST(BoardLayout, TheDiscOnEachCheckpointIsWhatThePickFindsFirst) {
   for (const Level& level : {Level1(), Level2()}) {
     const bool first = level.name == "level 1";
     for (glm::vec2 c : level.checkpoints) {
       const glm::vec3 at(c.x, 0.0f, c.y);
       std::vector<Mesh> scene = level.floors;
-      scene.push_back(
-          ToLevelUnits(Disc(), first ? placed::Disc1(at) : placed::Disc2(at)));
+      scene.push_back(ToLevelUnits(Disc(), first ? placed::Disc1(at) : placed::Disc2(at)));
       const auto hit = Cast(scene, PickStart(level, c));
       ASSERT_TRUE(hit);
       EXPECT_EQ(hit->mesh, scene.size() - 1)

@@ -48,8 +48,7 @@ TEST(PropHeights, OnlyThePadsAndThePillStandBetweenTheFloorAndThePickStart) {
     EXPECT_LT(pill.high.y, level.pick_start - 5.0f) << name << ": the pill's top is too high";
 
     EXPECT_GT(Placed(UfoBody(), placed::UfoBody(level.start_y)).low.y, kBallTop + 30.0f) << name;
-    EXPECT_GT(Placed(UfoShell(), placed::UfoShell(level.start_y)).low.y, kBallTop + 30.0f)
-        << name;
+    EXPECT_GT(Placed(UfoShell(), placed::UfoShell(level.start_y)).low.y, kBallTop + 30.0f) << name;
     EXPECT_GT(Placed(Beam(), placed::Beam(level.start_y)).low.y, level.pick_start + 2.0f)
         << name << ": the beam reaches down into the picks";
   }
@@ -83,12 +82,15 @@ TEST(PropShapes, SizesAndDirectionsTheGameCountsOn) {
 
 TEST(MeshWinding, EveryMeshFacesOutwardWithNormalsThatAgree) {
   const std::vector<std::pair<std::string, Mesh>> meshes = {
-      {"ball", Ball()},         {"board 1", Board1()},    {"bridge", Bridge1()},
-      {"rim 1", Rim1()},        {"board 2", Board2()},    {"rim 2", Rim2()},
-      {"disc", Disc()},         {"pill", Pill()},         {"rage", Rage()},
-      {"ant", Ant()},           {"arrow", Arrow()},       {"particle", Particle()},
-      {"tele", TeleBody()},     {"pad", TeleBase()},      {"ufo body", UfoBody()},
-      {"ufo shell", UfoShell()}, {"beam", Beam()},
+      {"ball", Ball()},        {"board 1", Board1()},
+      {"bridge", Bridge1()},   {"rim 1", Rim1()},
+      {"board 2", Board2()},   {"rim 2", Rim2()},
+      {"disc", Disc()},        {"pill", Pill()},
+      {"rage", Rage()},        {"ant", Ant()},
+      {"arrow", Arrow()},      {"particle", Particle()},
+      {"tele", TeleBody()},    {"pad", TeleBase()},
+      {"ufo body", UfoBody()}, {"ufo shell", UfoShell()},
+      {"beam", Beam()},
   };
   for (const auto& [name, mesh] : meshes) {
     EXPECT_GT(SignedVolume(mesh), 0.0) << name << " is inside out";

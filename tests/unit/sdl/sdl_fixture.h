@@ -73,7 +73,15 @@ inline Rgb At(const sdl::Pixels& pixels, int x, int y) {
 }
 
 inline std::string Describe(Rgb c) {
-  return "(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) + ")";
+  // Appended piece by piece: GCC 12 at -O3 mistakes "(" + std::string for an overlapping copy.
+  std::string text = "(";
+  text += std::to_string(c.r);
+  text += ", ";
+  text += std::to_string(c.g);
+  text += ", ";
+  text += std::to_string(c.b);
+  text += ")";
+  return text;
 }
 
 // Within a few steps of the colour in every channel: 16-bit targets and blending round.

@@ -1,0 +1,99 @@
+// The camera rides 500 above and 500 behind the ball whatever the board does, the arrow holds
+// its spot in the view and points at the disc, and its colour pulses in single precision.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "game/support/game_fixture.h"
+
+namespace orbelon {
+namespace {
+
+using gametest::Game;
+using gametest::StopGame;
+
+// The cosine of the angle between the frame's z axis and the way to the target, in the scene.
+float AimCosine(Game& game, const scene::Frame& frame, const scene::Frame& target) {
+  scene::Vector dir, up;
+  frame.GetOrientation(game.SceneFrame(), dir, up);
+  const scene::Vector from = Game::PositionOf(frame, game.SceneFrame());
+  const scene::Vector to = Game::PositionOf(target, game.SceneFrame());
+  const float x = to.x - from.x, y = to.y - from.y, z = to.z - from.z;
+  return (dir.x * x + dir.y * y + dir.z * z) / std::sqrt(x * x + y * y + z * z);
+}
+
+TEST(Camera, RidesAtAFixedOffsetAndTheArrowFindsTheDiscAnywhere) {
+  Game game;
+  // Disc places relative to the ball: ahead, aside, behind the camera, below it.
+  const scene::Vector places[] = {{0, 0, 400}, {-600, 0, 0}, {50, 0, -2000}, {0, -1500, -600}};
+  game.backend.on_render = [&](int render) {
+    engine::frmVorlet& w = game.Vorlet();
+    const scene::Vector ball = Game::PositionOf(w.fVorlet, game.SceneFrame());
+    const scene::Vector camera = Game::PositionOf(w.MyCamera, game.SceneFrame());
+    const scene::Vector arrow = Game::PositionOf(w.fArrow, w.MyCamera);
+    if (render >= 3) {
+      EXPECT_TRUE(std::abs(camera.x - ball.x) < 1e-3 && std::abs(camera.y - ball.y - 500) < 1e-3 &&
+                  std::abs(camera.z - ball.z + 500) < 1e-3)
+          << "render " << render;
+      EXPECT_GT(AimCosine(game, w.MyCamera, w.fVorlet), 0.999999f) << "render " << render;
+      EXPECT_TRUE(std::abs(arrow.x - 8) < 1e-3 && std::abs(arrow.y + 7) < 1e-3 &&
+                  std::abs(arrow.z - 20) < 1e-3)
+          << "render " << render;
+      EXPECT_GT(AimCosine(game, w.fArrow, w.fDisc), 0.99999f) << "render " << render;
+    }
+    // The hand tilts the board while the ball rolls; the disc moves about.
+    if (render >= 2 && render % 4 == 2) {
+      game.backend.MovePointer(render % 8 == 2 ? 35 : -20, render % 12 == 2 ? -40 : 15);
+      const scene::Vector& p = places[static_cast<size_t>(render / 4) % 4];
+      w.fDisc.SetPosition(game.SceneFrame(), ball.x + p.x, ball.y + p.y, ball.z + p.z);
+    }
+    if (render == 40) {
+      scene::Vector dir, up;
+      w.fBase.GetOrientation(game.SceneFrame(), dir, up);
+      EXPECT_LT(up.y, 0.99f) << "the board should stand well tilted by now";
+      throw StopGame{};
+    }
+  };
+  ASSERT_TRUE(game.Play().stopped);
+}
+
+// The 20th step of 0.05 lands a hair above 1 in single precision, so the pulse turns on the
+// 20th pass, not the 21st; a lost life on the way restarts nothing.
+TEST(ArrowPulse, TurnsEveryTwentyPassesAndRunsOnThroughALostLife) {
+  Game game;
+  std::vector<float> glow;  // after each pass; pass n's value shows at render n + 2
+  game.backend.on_render = [&](int render) {
+    if (render == 30) {
+      game.backend.MovePointer(0, 900);  // over the top: "TILT !!!" and a new life
+    }
+    if (render >= 3) {
+      glow.push_back(game.Globals().ArrowGlow);
+      const glm::vec3 colour = game.ViewOf(game.Vorlet().mArrow).color;
+      EXPECT_TRUE(colour.r == 0.2f && colour.g == 0 &&
+                  std::abs(colour.b - std::clamp(glow.back(), 0.0f, 1.0f)) < 1e-6)
+          << "render " << render;
+    }
+    if (glow.size() == 45) {
+      throw StopGame{};
+    }
+  };
+  ASSERT_TRUE(game.Play().stopped);
+  EXPECT_EQ(game.Vorlet().Lives, 2) << "the tilt cost a life";
+  const auto pass = [&](size_t n) { return glow[n - 1]; };
+  EXPECT_EQ(pass(1), 0.05f);
+  EXPECT_EQ(pass(20), 1.0000001f);
+  EXPECT_EQ(pass(21), 0.9500001f);
+  EXPECT_LT(pass(40), 0.0f);
+  EXPECT_NEAR(pass(40), -0.00000004, 0.5e-8);
+  EXPECT_NEAR(pass(41), 0.04999996, 0.5e-8);
+  for (size_t n = 2; n <= 45; ++n) {
+    const float step = (n <= 20 || n > 40) ? 0.05f : -0.05f;
+    EXPECT_NEAR(pass(n) - pass(n - 1), step, 1e-6) << "pass " << n;
+  }
+}
+
+}  // namespace
+}  // namespace orbelon

@@ -1,0 +1,96 @@
+// The textures tile without seams, and only the texels meant as holes come out black.
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <stb_image.h>
+
+#include "assets/image.h"
+#include "assets/textures.h"
+
+namespace orbelon::assets {
+namespace {
+
+float Difference(const Image& image, int x0, int y0, int x1, int y1) {
+  const glm::vec3 d = glm::abs(image.At(x0, y0) - image.At(x1, y1));
+  return d.r + d.g + d.b;
+}
+
+TEST(Textures, EveryRepeatedTextureRunsOnAcrossItsEdges) {
+  const std::vector<std::pair<std::string, Image (*)()>> textures = {
+      {"core", CoreTexture}, {"core2", Core2Texture},     {"bridge", BridgeTexture},
+      {"rim", RimTexture},   {"grass", GrassTexture},     {"marble", MarbleTexture},
+      {"ufo", UfoTexture},   {"crackle", CrackleTexture}, {"disc", DiscTexture},
+      {"ant", AntTexture},   {"rage", RageTexture},       {"ray", RayTexture},
+  };
+  for (const auto& [name, make] : textures) {
+    const Image image = make();
+    const int w = image.Width();
+    const int h = image.Height();
+    // The step from the last column to the first is no bigger than the biggest step between
+    // two columns inside; likewise for the rows.
+    const auto column_step = [&](int from, int to) {
+      float sum = 0.0f;
+      for (int y = 0; y < h; ++y) {
+        sum += Difference(image, from, y, to, y);
+      }
+      return sum;
+    };
+    const auto row_step = [&](int from, int to) {
+      float sum = 0.0f;
+      for (int x = 0; x < w; ++x) {
+        sum += Difference(image, x, from, x, to);
+      }
+      return sum;
+    };
+    float inner_x = 0.0f;
+    for (int x = 0; x + 1 < w; ++x) {
+      inner_x = std::max(inner_x, column_step(x, x + 1));
+    }
+    float inner_y = 0.0f;
+    for (int y = 0; y + 1 < h; ++y) {
+      inner_y = std::max(inner_y, row_step(y, y + 1));
+    }
+    EXPECT_LE(column_step(w - 1, 0), 1.25f * inner_x + 1.0f)
+        << name << " shows a seam where it repeats across";
+    EXPECT_LE(row_step(h - 1, 0), 1.25f * inner_y + 1.0f)
+        << name << " shows a seam where it repeats down";
+  }
+}
+
+TEST(Textures, OnlyMarkedHolesAreWrittenExactlyBlack) {
+  Image image(3, 1, glm::vec3(0.0f));
+  image.SetHole(1, 0);
+  image.At(2, 0) = glm::vec3(0.001f);
+  const auto png = EncodePng(image);
+  int w = 0;
+  int h = 0;
+  int channels = 0;
+  stbi_uc* rgb =
+      stbi_load_from_memory(png.data(), static_cast<int>(png.size()), &w, &h, &channels, 3);
+  ASSERT_NE(rgb, nullptr);
+  const std::vector<int> bytes(rgb, rgb + 9);
+  stbi_image_free(rgb);
+  EXPECT_EQ(bytes, (std::vector<int>{1, 1, 1, 0, 0, 0, 1, 1, 1}))
+      << "a dark texel turned see-through, or a hole was drawn";
+}
+
+TEST(Textures, PaletteColoursStayWithinTheCube) {
+  Image image(64, 64);
+  image.Paint([](glm::vec2 uv) { return glm::vec3(uv.x, uv.y, 1.0f - uv.x * uv.y); });
+  const Image reduced = WithPaletteColours(image);
+  for (int y = 0; y < 64; ++y) {
+    for (int x = 0; x < 64; ++x) {
+      const glm::vec3 c = reduced.At(x, y) * glm::vec3(5.0f, 6.0f, 5.0f);
+      ASSERT_NEAR(glm::length(c - glm::round(c)), 0.0f, 1e-4f) << "off the palette at " << x;
+      // Dither moves a colour by at most one step of its channel.
+      EXPECT_LE(glm::length(reduced.At(x, y) - image.At(x, y)), 0.35f);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace orbelon::assets
