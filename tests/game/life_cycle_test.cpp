@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,127 +16,99 @@ namespace orbelon {
 namespace {
 
 using gametest::Game;
-using gametest::GameOptions;
 using gametest::StopGame;
 
-// A pull on the pointer that turns the board well past its side.
-constexpr int kOverTheTop = 900;
-
 struct BoxSeen {
-  std::string title;
-  std::string prompt;
-  int style = 0;
-  int show_count = 0;
-  int16_t lives = 0;
-  bool any_icon = false;
+  scripted::BoxRecord box;
+  int icons = 0;
   bool clock_shown = false;
   std::set<std::string> loops;
 };
 
-// Answers every box as a player does, and the closing window with Enter.
-void AnswerLikeAPlayer(Game& game, std::vector<BoxSeen>& seen) {
+// Answers every box as a player does, and the closing window with Enter; tilts the board over
+// at the given renders.
+void PlayLikeAPlayer(Game& game, std::vector<BoxSeen>& seen, std::vector<int> tilts) {
   game.backend.on_box = [&game, &seen](const scripted::BoxRecord& box) {
     engine::frmVorlet& w = game.Vorlet();
-    seen.push_back({box.title, box.prompt, box.style, box.show_count, w.Lives,
-                    w.Image1.Visible() || w.Image2.Visible() || w.Image3.Visible(),
+    seen.push_back({box, w.Image1.Visible() + w.Image2.Visible() + w.Image3.Visible(),
                     w.Label1.Visible(), game.backend.PlayingLoops()});
     game.backend.After(100, [&game] { game.backend.AnswerOpenBox(); });
     if (box.prompt.find("G A M E") != std::string::npos) {
       game.backend.After(400, [&game] { game.backend.PressKey(game.program.ClosingWindow(), 13); });
     }
   };
-}
-
-void TiltAtRenders(Game& game, std::vector<int> renders,
-                   std::function<void(engine::frmVorlet&, int)> also = {}) {
-  game.backend.on_render = [&game, renders, also](int render) {
-    if (also) {
-      also(game.Vorlet(), render);
-    }
-    for (int at : renders) {
-      if (render == at) {
-        game.backend.MovePointer(0, kOverTheTop);
-      }
+  game.backend.on_render = [&game, tilts](int render) {
+    if (std::find(tilts.begin(), tilts.end(), render) != tilts.end()) {
+      game.backend.MovePointer(0, 900);  // well past the board's side
     }
   };
 }
 
-void ExpectThreeTiltsAndGameOver(const std::vector<BoxSeen>& boxes, const std::string& score) {
-  ASSERT_EQ(boxes.size(), 7u);
-  for (size_t i = 0; i < boxes.size(); ++i) {
-    SCOPED_TRACE(i);
-    const BoxSeen& box = boxes[i];
+// Ready, then three times TILT and Ready, the last Ready replaced by the game-over box.
+void ExpectThreeTiltsAndGameOver(Game& game, const std::vector<BoxSeen>& seen,
+                                 const std::string& score, const std::string& loop) {
+  ASSERT_EQ(seen.size(), 7u);
+  const std::set<std::string> loops = loop.empty() ? std::set<std::string>{} : std::set{loop};
+  for (size_t i = 0; i < seen.size(); ++i) {
+    const scripted::BoxRecord& box = seen[i].box;
+    const int lives_left = 3 - static_cast<int>(i) / 2;
+    SCOPED_TRACE("box " + std::to_string(i) + ": " + box.prompt);
     EXPECT_EQ(box.show_count, 0) << "the pointer is shown for every box";
-    if (i == 6) {
-      EXPECT_EQ(box.title, "Sorry:");
-      EXPECT_EQ(box.prompt, score + " :  G A M E   O V E R ! !");
-      EXPECT_EQ(box.style, 0);
-      EXPECT_EQ(box.lives, 0);
-      EXPECT_FALSE(box.any_icon) << "no life icon is left";
-      EXPECT_FALSE(box.clock_shown);
-    } else if (i % 2 == 1) {
-      EXPECT_EQ(box.title, "Sorry:");
-      EXPECT_EQ(box.prompt, "TILT !!!");
-      EXPECT_EQ(box.style, 16) << "with the stop icon";
-      EXPECT_FALSE(box.clock_shown);
+    EXPECT_EQ(seen[i].loops, loops);
+    if (i % 2 == 1) {
+      EXPECT_TRUE(box.title == "Sorry:" && box.prompt == "TILT !!!" && box.style == 16);
+    } else if (i < 6) {
+      EXPECT_TRUE(box.title == "Ready:" && box.prompt == "Good Luck!!" && box.style == 0);
+      EXPECT_EQ(seen[i].icons, lives_left);
     } else {
-      EXPECT_EQ(box.title, "Ready:");
-      EXPECT_EQ(box.prompt, "Good Luck!!");
-      EXPECT_EQ(box.lives, 3 - static_cast<int>(i) / 2);
+      EXPECT_TRUE(box.title == "Sorry:" && box.style == 0);
+      EXPECT_EQ(box.prompt, score + " :  G A M E   O V E R ! !");
+      EXPECT_EQ(seen[i].icons, 0) << "the last life is gone";
     }
+    EXPECT_FALSE(seen[i].clock_shown) << "the clock is hidden under every box";
   }
+  EXPECT_EQ(game.backend.show_count, 0) << "the pointer stays shown on the way out";
+  EXPECT_EQ(game.backend.PlayingLoops(), loops) << "under the closing window";
+  const auto& windows = game.backend.windows;
+  EXPECT_TRUE(std::any_of(windows.begin(), windows.end(), [&](const auto& record) {
+    return record.form == "frmOrder" && record.what == "show" &&
+           record.time > game.backend.boxes.back().time;
+  })) << "the closing window opens after the game-over box";
+  engine::frmVorlet& w = game.Vorlet();
+  EXPECT_TRUE(w.Score == 0 && w.TempScore == 0 && w.lblScore.Caption() == "000000");
+  EXPECT_FALSE(w.IsVisible()) << "the closing window hides the play window";
 }
 
 TEST(LifeCycle, ThreeTiltsEndTheGameThroughTheClosingWindow) {
   Game game;
-  std::vector<BoxSeen> boxes;
-  AnswerLikeAPlayer(game, boxes);
-  TiltAtRenders(game, {3, 10, 17});
-  const gametest::RunEnd end = game.Play();
-  ASSERT_EQ(end.exit_status, 0) << "the game ends the program with status 0";
-  ExpectThreeTiltsAndGameOver(boxes, "0");
-  for (size_t i = 0; i + 1 < boxes.size(); i += 2) {
-    EXPECT_EQ(boxes[i].loops, std::set<std::string>{"msgb.daw"}) << "box " << i;
-    EXPECT_EQ(boxes[i + 1].loops, std::set<std::string>{"msgb.daw"}) << "box " << i + 1;
-  }
-  EXPECT_EQ(boxes[6].loops, std::set<std::string>{"msgb.daw"});
-  EXPECT_EQ(game.backend.PlayingLoops(), std::set<std::string>{"msgb.daw"})
-      << "the message sound goes on under the closing window";
-  EXPECT_EQ(game.backend.show_count, 0) << "the pointer stays shown on the way out";
-  engine::frmVorlet& w = game.Vorlet();
-  EXPECT_TRUE(w.Score == 0 && w.TempScore == 0 && w.lblScore.Caption() == "000000");
-  const auto& windows = game.backend.windows;
-  const auto shown = std::find_if(windows.begin(), windows.end(), [](const auto& record) {
-    return record.form == "frmOrder" && record.what == "show";
-  });
-  ASSERT_NE(shown, windows.end()) << "the closing window opens";
-  EXPECT_GT(shown->time, game.backend.boxes.back().time);
-  EXPECT_FALSE(w.IsVisible()) << "the closing window hides the play window";
+  std::vector<BoxSeen> seen;
+  PlayLikeAPlayer(game, seen, {3, 10, 17});
+  EXPECT_EQ(game.Play().exit_status, 0);
+  ExpectThreeTiltsAndGameOver(game, seen, "0", "msgb.daw");
 }
 
-TEST(LifeCycle, SilentGameEndsTheSameWayWithoutASoundAndQuotesTheScore) {
-  GameOptions silent;
+TEST(LifeCycle, ASilentGameEndsTheSameWayWithoutASound) {
+  gametest::GameOptions silent;
   silent.sound = false;
   Game game(silent);
-  std::vector<BoxSeen> boxes;
-  AnswerLikeAPlayer(game, boxes);
-  TiltAtRenders(game, {3, 10, 17}, [](engine::frmVorlet& w, int render) {
-    if (render == 16) {
-      w.Score = 2300;
-      w.TempScore = 2300;
+  std::vector<BoxSeen> seen;
+  PlayLikeAPlayer(game, seen, {3, 10, 17});
+  const auto tilts = std::move(game.backend.on_render);
+  game.backend.on_render = [&game, tilts](int render) {
+    if (render == 2) {
+      game.Vorlet().Score = game.Vorlet().TempScore = 2300;
     }
-  });
-  const gametest::RunEnd end = game.Play();
-  ASSERT_EQ(end.exit_status, 0);
-  ExpectThreeTiltsAndGameOver(boxes, "2300");
-  EXPECT_TRUE(game.backend.sound_calls.empty()) << "no sound call in silent mode";
-  EXPECT_EQ(game.backend.show_count, 0);
+    tilts(render);
+  };
+  EXPECT_EQ(game.Play().exit_status, 0);
+  ExpectThreeTiltsAndGameOver(game, seen, "2300", "");
+  EXPECT_TRUE(game.backend.sound_calls.empty());
 }
 
-TEST(LifeCycle, ABoardOnItsSideIsNoTiltAndATiltLevelsTheBoardAgain) {
+TEST(LifeCycle, ABoardOnItsSideIsNoTiltAndANewLifeStartsLevelWhereItShould) {
   Game game;
-  std::vector<BoxSeen> boxes;
-  AnswerLikeAPlayer(game, boxes);
+  std::vector<BoxSeen> seen;
+  PlayLikeAPlayer(game, seen, {});
   game.backend.on_render = [&](int render) {
     engine::frmVorlet& w = game.Vorlet();
     const scene::Frame scene = game.SceneFrame();
@@ -142,65 +116,37 @@ TEST(LifeCycle, ABoardOnItsSideIsNoTiltAndATiltLevelsTheBoardAgain) {
       w.fBase.SetOrientation(scene, 0, 0, 1, 1, 0, 0);  // the up vector exactly level
       w.CurrentPod = 3;
       w.Label9.SetCaption("Checkpoints Remaining: 10");
+      w.fUFO = scene::Frame();  // as the removal of a destroyed UFO leaves it
+      w.UFOActive = false;
     }
     if (render == 4) {
-      EXPECT_EQ(boxes.size(), 1u) << "exactly on its side is no tilt";
-      EXPECT_EQ(w.Text15.Text(), "RightSideUp");
-      EXPECT_TRUE(w.IsUpright);
+      EXPECT_TRUE(seen.size() == 1 && w.IsUpright && w.Text15.Text() == "RightSideUp");
       w.fBase.SetOrientation(scene, 0, 0, 1, 1, -0.001f, 0);
       w.xSpeed = 2;
-      w.zSpeed = -1;
     }
     if (render == 5) {
-      ASSERT_EQ(boxes.size(), 3u);
-      EXPECT_EQ(boxes[1].prompt, "TILT !!!");
+      ASSERT_EQ(seen.size(), 3u);
       EXPECT_EQ(w.Text15.Text(), "UpsideDown");
-      scene::Vector dir;
-      scene::Vector up;
+      scene::Vector dir, up;
       w.fBase.GetOrientation(scene, dir, up);
-      EXPECT_TRUE(std::abs(dir.x - w.BaseDir.x) < 1e-6 && std::abs(dir.y - w.BaseDir.y) < 1e-6 &&
-                  std::abs(dir.z - w.BaseDir.z) < 1e-6)
-          << "the board is back at its rest direction";
-      EXPECT_TRUE(std::abs(up.x - w.BaseUp.x) < 1e-6 && std::abs(up.y - w.BaseUp.y) < 1e-6 &&
-                  std::abs(up.z - w.BaseUp.z) < 1e-6)
-          << "and its rest up vector";
+      const float off = std::abs(dir.x - w.BaseDir.x) + std::abs(dir.y - w.BaseDir.y) +
+                        std::abs(dir.z - w.BaseDir.z) + std::abs(up.x - w.BaseUp.x) +
+                        std::abs(up.y - w.BaseUp.y) + std::abs(up.z - w.BaseUp.z);
+      EXPECT_LT(off, 1e-6) << "the board is back at its rest orientation";
       const scene::Vector ball = Game::PositionOf(w.fVorlet, scene);
-      EXPECT_TRUE(ball.x == 0 && ball.y == 15 && ball.z == 300) << "the ball is on the start";
-      EXPECT_TRUE(w.xSpeed == 0 && w.zSpeed == 0);
+      EXPECT_TRUE(ball.x == 0 && ball.y == 15 && ball.z == 300 && w.xSpeed == 0)
+          << "the ball waits on the start point";
       const scene::Vector disc = Game::PositionOf(w.fDisc, w.fBase);
-      EXPECT_TRUE(disc.x == w.PodPos[3].x && disc.y == w.PodPos[3].y && disc.z == w.PodPos[3].z)
-          << "the disc stays on the checkpoint that is due";
-      EXPECT_EQ(w.CurrentPod, 3);
-      EXPECT_EQ(w.Label9.Caption(), "Checkpoints Remaining: 10");
+      EXPECT_TRUE(disc.x == w.PodPos[3].x && disc.z == w.PodPos[3].z && w.CurrentPod == 3 &&
+                  w.Label9.Caption() == "Checkpoints Remaining: 10")
+          << "the checkpoints reached are kept";
       EXPECT_EQ(game.backend.PlayingLoops(), std::set<std::string>{"theme.daw"});
       EXPECT_EQ(game.backend.show_count, -1);
-      EXPECT_TRUE(w.Timer1.Enabled() && w.Label1.Visible() && w.TimeLeft == 31);
+      EXPECT_TRUE(w.Timer1.Enabled() && w.Label1.Visible() && w.TimeLeft == 31 && w.Lives == 2);
       throw StopGame{};
     }
   };
   ASSERT_TRUE(game.Play().stopped);
-}
-
-TEST(LifeCycle, ANewLifeWithoutAUfoGoesOnWithoutAnError) {
-  Game game;
-  std::vector<BoxSeen> boxes;
-  AnswerLikeAPlayer(game, boxes);
-  TiltAtRenders(game, {3}, [&](engine::frmVorlet& w, int render) {
-    if (render == 3) {
-      w.fUFO = scene::Frame();  // as the removal of a destroyed UFO leaves it
-      w.UFOActive = false;
-    }
-    if (render == 6) {
-      throw StopGame{};
-    }
-  });
-  ASSERT_TRUE(game.Play().stopped);
-  ASSERT_EQ(boxes.size(), 3u);
-  EXPECT_EQ(boxes[2].title, "Ready:");
-  engine::frmVorlet& w = game.Vorlet();
-  EXPECT_EQ(w.Lives, 2);
-  EXPECT_EQ(Game::PositionOf(w.fVorlet, game.SceneFrame()).z, 300) << "the rest of Reset ran";
-  EXPECT_EQ(game.backend.show_count, -1);
 }
 
 }  // namespace
