@@ -3,7 +3,9 @@
 namespace orbelon::engine {
 
 // The ant marker, the jump and the rage are not built yet: the mouse buttons do nothing.
-void frmVorlet::Tessor1_MouseButton(int16_t Button) { (void)Button; }
+void frmVorlet::Tessor1_MouseButton(int16_t Button) {
+  (void)Button;
+}
 void frmVorlet::AdjustAnt() {}
 void frmVorlet::Timer3_Timer() {}
 

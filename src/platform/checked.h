@@ -16,9 +16,17 @@ T CheckedNarrow(int64_t value) {
   return static_cast<T>(value);
 }
 
-inline int16_t IntAdd(int16_t a, int64_t b) { return CheckedNarrow<int16_t>(int64_t{a} + b); }
-inline int16_t IntSub(int16_t a, int64_t b) { return CheckedNarrow<int16_t>(int64_t{a} - b); }
-inline int32_t LongAdd(int32_t a, int64_t b) { return CheckedNarrow<int32_t>(int64_t{a} + b); }
-inline int32_t LongMul(int32_t a, int64_t b) { return CheckedNarrow<int32_t>(int64_t{a} * b); }
+inline int16_t IntAdd(int16_t a, int64_t b) {
+  return CheckedNarrow<int16_t>(int64_t{a} + b);
+}
+inline int16_t IntSub(int16_t a, int64_t b) {
+  return CheckedNarrow<int16_t>(int64_t{a} - b);
+}
+inline int32_t LongAdd(int32_t a, int64_t b) {
+  return CheckedNarrow<int32_t>(int64_t{a} + b);
+}
+inline int32_t LongMul(int32_t a, int64_t b) {
+  return CheckedNarrow<int32_t>(int64_t{a} * b);
+}
 
 }  // namespace orbelon::platform

@@ -25,10 +25,12 @@ int main(int argc, char** argv) {
     for (int edit = 0; edit < edits; ++edit) {
       switch (random() % 4) {
         case 0:  // flip a byte
-          if (!input.empty()) input[random() % input.size()] = static_cast<uint8_t>(random());
+          if (!input.empty())
+            input[random() % input.size()] = static_cast<uint8_t>(random());
           break;
         case 1:  // cut the end off
-          if (!input.empty()) input.resize(random() % input.size());
+          if (!input.empty())
+            input.resize(random() % input.size());
           break;
         case 2:  // insert a byte
           input.insert(input.begin() + static_cast<long>(random() % (input.size() + 1)),
