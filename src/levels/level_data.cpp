@@ -67,10 +67,66 @@ LevelData MakeLevel1() {
   return level;
 }
 
+// The second board is built on the first one's shared meshes; only the board, the rim, the disc
+// and the pill are its own, and none of them take the grey material.
+LevelData MakeLevel2() {
+  LevelData level;
+  level.board = MeshSetting::From("\\spiderb.dax")
+                    .Scale(4)
+                    .Texture("\\core2.dab", false)
+                    .Wrap(kFlat, 0.0034f)
+                    .Name("base");
+  // Moved after its wrap, so the rim keeps the texture of its unmoved place. It has no name:
+  // nothing that picks it reacts.
+  level.rim = MeshSetting::From("\\spiderr.dax")
+                  .Scale(4)
+                  .Translate(0, -3, 0, true)
+                  .Texture("\\rim.dab", false)
+                  .Wrap(kFlat, 0.00819f);
+  level.background_file = "\\space2.dab";
+  level.background_color = {0, 0, 0};
+  level.disc = MeshSetting::From("\\disk.dax")
+                   .Texture("\\disc.dab", false)
+                   .Wrap(kFlat, 0.004f)
+                   .Name("Bonus");
+  level.disc_spin = -0.25f;
+  level.ufo_position = {700, 69, 0};
+  level.pill = MeshSetting::From("\\pill.dax")
+                   .Scale(0.08f)
+                   .Texture("\\craq.dab", true)
+                   .Wrap(kFlat, 0.01f)
+                   .Name("PILL");
+  level.pill_position = {0, 5, 300};
+  level.pill_spin = 0.1f;
+  level.teleporter1 = {-502, 30, 614};
+  level.teleporter2 = {502, 30, 614};
+  level.teleporter_spin = 0.35f;
+  level.rage_position = {0, -10, 0};
+  level.rage_growth = 1.07f;
+  level.beam_spin = 0.6f;
+  level.start = {0, 11, 0};
+  // Row 12 is never reached: the last checkpoint is row 11.
+  level.checkpoints = {
+      {0, 0, 132},     {0, 0, -400},  {-300, 0, 400},  {348, 0, -426}, {300, 0, 400},
+      {-348, 0, -426}, {536, 0, 406}, {-545, 0, -507}, {-536, 0, 406}, {545, 0, -507},
+      {-510, 0, 550},  {510, 0, 550}, {0, 0, 0},
+  };
+  level.pods = 11;
+  level.level_caption = "LEVEL: Demo2";
+  level.checkpoints_caption = "Checkpoints Remaining: 12";
+  level.music_file = "\\theme2.daw";
+  return level;
+}
+
 }  // namespace
 
 const LevelData& Level1Data() {
   static const LevelData level = MakeLevel1();
+  return level;
+}
+
+const LevelData& Level2Data() {
+  static const LevelData level = MakeLevel2();
   return level;
 }
 

@@ -108,6 +108,8 @@ struct LevelData {
 
   Vector rage_position;  // relative to the level root
   std::optional<float> rage_spin;
+  // The kept rage object grows by this much when the level is built on top of another.
+  float rage_growth = 1;
   std::optional<float> ant_spin;
   float beam_spin = 0;
 
@@ -121,5 +123,6 @@ struct LevelData {
 };
 
 const LevelData& Level1Data();
+const LevelData& Level2Data();
 
 }  // namespace orbelon::levels

@@ -64,12 +64,6 @@ void Load(frmVorlet& w, MeshBuilder& mesh, const MeshSetting& setting) {
   mesh.LoadFromFile(DataFile(w, setting.file));
 }
 
-void ApplyWrap(frmVorlet& w, MeshBuilder& mesh, const WrapSetting& wrap) {
-  w.wWorld = w.Tessor1.D3DRM().CreateWrap(wrap.type, w.fBase, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0,
-                                          wrap.scale, wrap.scale);
-  w.wWorld.Apply(mesh);
-}
-
 }  // namespace
 
 std::string DataFile(const frmVorlet& w, const std::string& name) {
@@ -78,6 +72,12 @@ std::string DataFile(const frmVorlet& w, const std::string& name) {
 
 Texture LoadTexture(frmVorlet& w, const std::string& name) {
   return w.Tessor1.D3DRM().LoadTexture(DataFile(w, name));
+}
+
+void ApplyWrap(frmVorlet& w, MeshBuilder& mesh, const WrapSetting& wrap) {
+  w.wWorld = w.Tessor1.D3DRM().CreateWrap(wrap.type, w.fBase, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0,
+                                          wrap.scale, wrap.scale);
+  w.wWorld.Apply(mesh);
 }
 
 void SetDecal(Texture& texture) {

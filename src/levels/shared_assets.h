@@ -29,6 +29,8 @@ void SetDecals(engine::frmVorlet& w, const LevelData& level);
 void PrepareMeshes(engine::frmVorlet& w, const LevelData& level);
 // The board, made last of all meshes.
 void PrepareBoard(engine::frmVorlet& w, const LevelData& level);
+// A wrap about the level root, kept in wWorld until the next one replaces it, applied at once.
+void ApplyWrap(engine::frmVorlet& w, scene::MeshBuilder& mesh, const WrapSetting& wrap);
 // Scale, translation, colour, wrap, texture and name as the setting says.
 void PrepareMesh(engine::frmVorlet& w, scene::MeshBuilder& mesh, const MeshSetting& setting,
                  const scene::Texture& texture);

@@ -14,6 +14,7 @@ class Tessor;
 enum class EventType {
   KeyPress,   // a character code: Esc 27, Enter 13, Space 32, Tab 9, digits 48-57, letters
   MouseDown,  // button 1 left, 2 right, at x, y in client pixels
+  MouseUp,    // the button released, at x, y in client pixels of the window that took the press
   Quit,       // the system asks the program to end (a signal, the session closing)
 };
 

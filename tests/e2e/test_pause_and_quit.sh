@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The real program under X, two ways out. First: Esc pauses (the clock stands still), a click
-# on "Continue" goes on (the clock runs), Esc again and Enter on "Quit Orbelon" lead to the
-# closing window, whose Enter ends the program with status 0. Second: the board tipped over three times
-# ends the game through the "TILT !!!" boxes, the game-over box and the closing window.
+# on "Continue" goes on (the clock runs), a second pause goes on with a click too (the window
+# that closed under the first click must not swallow the next), and a click on "Quit Orbelon" in
+# a third pause leads to the closing window, whose Enter ends the program with status 0.
+# Second: the board tipped over three times ends the game through the "TILT !!!" boxes, the
+# game-over box and the closing window.
 # Usage: test_pause_and_quit.sh GAME_DIR OUTPUT_DIR
 set -uo pipefail
 
@@ -101,6 +103,19 @@ click() {  # click WINDOW X Y
   xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
+# The game holds the pointer at 30000/65536 of the screen and turns the board by how far it has
+# moved from there, so a click on "Continue" tips the board on the way back into play. Moving
+# the pointer back by as much keeps the board level, whether it comes before or after the game
+# takes the pointer again.
+click_continue() {  # click_continue PAUSE_WINDOW
+  local X Y WIDTH HEIGHT SCREEN WINDOW screen_w screen_h
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+  click "$1" 99 136
+  xdotool mousemove_relative -- $((30000 * screen_w / 65536 - X - 99)) \
+    $((30000 * screen_h / 65536 - Y - 136))
+}
+
 # The clock's label on the play window, 65 x 25 pixels at (152, 408) of the client area.
 clock_shot() {  # clock_shot WINDOW NAME
   import -window "$1" -crop 65x25+152+408 +repage "$out_dir/pause-clock-$2.png"
@@ -135,7 +150,7 @@ ends_with_status_0() {  # the program ends within 10 s, with status 0
   return "$status"
 }
 
-# 1. Pause, continue, pause, quit.
+# 1. Pause and continue twice, then pause and quit, all with the mouse.
 if start_game pause; then
   check "the game starts" 0
   sleep 1
@@ -149,7 +164,7 @@ if start_game pause; then
     clock_shot "$play" paused-2
     same_picture paused-1 paused-2
     check "the clock stands still while paused" $?
-    click "$pause" 99 136  # "Continue"
+    click_continue "$pause"
     gone "$pause" 5
     check "\"Continue\" closes the pause window" $?
     clock_shot "$play" running-1
@@ -160,11 +175,19 @@ if start_game pause; then
     import -window "$play" "$out_dir/pause-continued.png"
 
     press "$play" Escape
+    if pause=$(find_pause 5) && sleep 0.5 && click_continue "$pause" && gone "$pause" 5; then
+      check "a second pause goes on with a click on \"Continue\"" 0
+    else
+      check "a second pause goes on with a click on \"Continue\"" 1
+      import -window root "$out_dir/pause-continue-missed.png"
+    fi
+
+    sleep 0.5
+    press "$play" Escape
     if pause=$(find_pause 5); then
-      check "Esc pauses again" 0
+      check "Esc pauses a third time" 0
       sleep 0.5
-      # "Quit Orbelon" has the focus on a fresh pause window; Enter presses it.
-      press "$pause" Return
+      click "$pause" 99 88  # "Quit Orbelon"
       if closing=$(find_window '^Orbelon$' 10); then
         check "\"Quit Orbelon\" opens the closing window" 0
         check "the closing window is 382 x 396 (is $(size_of "$closing"))" \
@@ -181,7 +204,7 @@ if start_game pause; then
         import -window root "$out_dir/pause-quit-missed.png"
       fi
     else
-      check "Esc pauses again" 1
+      check "Esc pauses a third time" 1
     fi
   else
     check "Esc opens the pause window" 1

@@ -13,12 +13,12 @@ namespace orbelon {
 namespace {
 
 using gametest::Game;
+using gametest::Near;
 using gametest::StopGame;
 
 // The cosine of the angle between the frame's z axis and the way to the target, in the scene.
 float AimCosine(Game& game, const scene::Frame& frame, const scene::Frame& target) {
-  scene::Vector dir, up;
-  frame.GetOrientation(game.SceneFrame(), dir, up);
+  const scene::Vector dir = Game::AxesOf(frame, game.SceneFrame()).first;
   const scene::Vector from = Game::PositionOf(frame, game.SceneFrame());
   const scene::Vector to = Game::PositionOf(target, game.SceneFrame());
   const float x = to.x - from.x, y = to.y - from.y, z = to.z - from.z;
@@ -35,13 +35,9 @@ TEST(Camera, RidesAtAFixedOffsetAndTheArrowFindsTheDiscAnywhere) {
     const scene::Vector camera = Game::PositionOf(w.MyCamera, game.SceneFrame());
     const scene::Vector arrow = Game::PositionOf(w.fArrow, w.MyCamera);
     if (render >= 3) {
-      EXPECT_TRUE(std::abs(camera.x - ball.x) < 1e-3 && std::abs(camera.y - ball.y - 500) < 1e-3 &&
-                  std::abs(camera.z - ball.z + 500) < 1e-3)
-          << "render " << render;
+      EXPECT_TRUE(Near(camera, {ball.x, ball.y + 500, ball.z - 500}, 1e-3f)) << "render " << render;
       EXPECT_GT(AimCosine(game, w.MyCamera, w.fVorlet), 0.999999f) << "render " << render;
-      EXPECT_TRUE(std::abs(arrow.x - 8) < 1e-3 && std::abs(arrow.y + 7) < 1e-3 &&
-                  std::abs(arrow.z - 20) < 1e-3)
-          << "render " << render;
+      EXPECT_TRUE(Near(arrow, {8, -7, 20}, 1e-3f)) << "render " << render;
       EXPECT_GT(AimCosine(game, w.fArrow, w.fDisc), 0.99999f) << "render " << render;
     }
     // The hand tilts the board while the ball rolls; the disc moves about.
@@ -51,9 +47,8 @@ TEST(Camera, RidesAtAFixedOffsetAndTheArrowFindsTheDiscAnywhere) {
       w.fDisc.SetPosition(game.SceneFrame(), ball.x + p.x, ball.y + p.y, ball.z + p.z);
     }
     if (render == 40) {
-      scene::Vector dir, up;
-      w.fBase.GetOrientation(game.SceneFrame(), dir, up);
-      EXPECT_LT(up.y, 0.999f) << "the board should stand well tilted by now";
+      EXPECT_LT(Game::AxesOf(w.fBase, game.SceneFrame()).second.y, 0.999f)
+          << "the board should stand well tilted by now";
       throw StopGame{};
     }
   };

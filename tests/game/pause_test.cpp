@@ -1,13 +1,15 @@
 // Esc in play: the pointer shows, the clock stands still under the pause window, and the game
-// either goes on where it stood or, through "Quit Orbelon", ends behind the closing window.
+// either goes on where it stood or, through "Quit Orbelon", ends behind the closing window, which
+// only its "Exit" closes.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
-#include "game/support/game_fixture.h"
+#include "game/startup_run.h"
 #include "screens/frm_order.h"
 #include "screens/frm_paused.h"
 
@@ -15,68 +17,110 @@ namespace orbelon {
 namespace {
 
 using gametest::Game;
+using namespace startuptest;
 
-constexpr int kEsc = 27;
-constexpr int kEnter = 13;
-
-TEST(Pause, EscPausesEscContinuesAndTheClockStandsStillMeanwhile) {
+TEST(Pause, EscPausesEscOrContinueResumesAndTheClockStandsStillMeanwhile) {
   Game game;
-  struct Seen {
-    bool paused, timer_on;
-    int show_count, renders;
-    int16_t time_left;
-  };
-  std::vector<Seen> seen;
-  const auto look = [&game, &seen] {
-    seen.push_back({game.program.PauseWindow().IsVisible(), game.Vorlet().Timer1.Enabled(),
-                    game.backend.show_count, game.backend.canvas_renders, game.Vorlet().TimeLeft});
-  };
+  engine::frmVorlet& play = game.Vorlet();
+  screens::frmPaused& pause = game.program.PauseWindow();
+  int16_t time_left = 0;
+  int renders = 0;
   // Half a second into a wall-clock second; the pause spans 25 turns of it.
-  game.backend.At(3500, [&] { game.backend.PressKey(game.Vorlet(), kEsc); });
-  game.backend.At(3600, look);
-  game.backend.At(28400, look);
-  game.backend.At(28500, [&] { game.backend.PressKey(game.program.PauseWindow(), kEsc); });
-  game.backend.At(28700, look);
-  game.backend.At(29700, look);
-  game.backend.At(29800, [&] { game.backend.PressKey(game.Vorlet(), kEsc); });
-  game.StopAt(30000);
+  game.backend.At(3500, [&] { game.backend.PressKey(play, kEsc); });
+  game.backend.At(3600, [&] {
+    EXPECT_TRUE(pause.IsVisible() && !play.Timer1.Enabled() && game.backend.show_count == 0)
+        << "the pause window opens with the pointer shown and the clock's timer off";
+    EXPECT_EQ(pause.FocusedControl(), &pause.Command1) << "\"Quit Orbelon\" has the focus";
+    time_left = play.TimeLeft;
+    renders = game.backend.canvas_renders;
+  });
+  game.backend.At(28400, [&] {
+    EXPECT_TRUE(play.TimeLeft == time_left && game.backend.canvas_renders == renders)
+        << "the clock and the frame loop stand still under the pause window";
+    game.backend.PressKey(pause, kEsc);
+  });
+  game.backend.At(28700, [&] {
+    EXPECT_TRUE(!pause.IsLoaded() && play.Timer1.Enabled() && game.backend.show_count == -1 &&
+                game.backend.canvas_renders > renders)
+        << "Esc continues with the pointer hidden again";
+    EXPECT_LE(time_left - play.TimeLeft, 1) << "at most one second counted at once";
+  });
+  game.backend.At(29700, [&] {
+    EXPECT_EQ(time_left - play.TimeLeft, 2) << "then a second at a time";
+    game.backend.PressKey(play, kEsc);
+  });
+  game.backend.At(30000, [&] { game.backend.Click(pause, pause.Command2); });
+  game.backend.At(30300, [&] {
+    EXPECT_TRUE(!pause.IsLoaded() && play.Timer1.Enabled() && game.backend.show_count == -1)
+        << "Esc paused again and \"Continue\" resumed";
+    throw gametest::StopGame{};
+  });
   ASSERT_TRUE(game.Play().stopped);
-  ASSERT_EQ(seen.size(), 4u);
-  const Seen &paused = seen[0], &late = seen[1], &resumed = seen[2], &later = seen[3];
-  EXPECT_TRUE(paused.paused && !paused.timer_on && paused.show_count == 0)
-      << "the pause window opens with the pointer shown and the clock's timer off";
-  EXPECT_TRUE(late.paused && late.time_left == paused.time_left && late.renders == paused.renders)
-      << "the clock and the frame loop stand still under the pause window";
-  EXPECT_TRUE(!resumed.paused && resumed.timer_on && resumed.show_count == -1 &&
-              resumed.renders > late.renders)
-      << "Esc continues with the pointer hidden again";
-  EXPECT_LE(paused.time_left - resumed.time_left, 1) << "at most one second counted at once";
-  EXPECT_EQ(paused.time_left - later.time_left, 2) << "then a second at a time";
-  EXPECT_TRUE(game.program.PauseWindow().IsVisible()) << "Esc in play pauses again";
   EXPECT_TRUE(std::any_of(game.backend.sound_calls.begin(), game.backend.sound_calls.end(),
                           [](const scripted::SoundCall& call) {
                             return call.file == "bird.daw" && call.call == "play" &&
                                    call.time > 3500 && call.time < 28500;
                           }))
       << "the bird sings under the pause window";
+  EXPECT_EQ(WindowEvents(game.backend, "frmOrder", "show"), 0);
 }
 
+// Only "Exit" closes the closing window, by Enter or a click, and "Hint" never shows.
 TEST(Pause, EnterOnAFreshPauseWindowQuitsThroughTheClosingWindow) {
-  Game game;
-  game.backend.At(2000, [&] { game.backend.PressKey(game.Vorlet(), kEsc); });
-  game.backend.At(2200, [&] { game.backend.PressKey(game.program.PauseWindow(), kEnter); });
-  int show_count = 99;
-  bool play_hidden = false;
-  game.backend.At(2500, [&] {
-    show_count = game.backend.show_count;
-    play_hidden = !game.Vorlet().IsVisible() && game.program.ClosingWindow().IsVisible();
-    game.backend.PressKey(game.program.ClosingWindow(), kEnter);
-  });
-  ASSERT_EQ(game.Play().exit_status, 0);
-  EXPECT_EQ(show_count, 0) << "the pointer stays shown under the closing window";
-  EXPECT_TRUE(play_hidden) << "the closing window stands in place of the play window";
-  EXPECT_EQ(game.backend.PlayingLoops(), std::set<std::string>{"msgb.daw"});
-  EXPECT_EQ(game.backend.boxes.size(), 1u) << "no box on the way out";
+  for (const bool sound : {true, false}) {
+    SCOPED_TRACE(sound ? "with sound" : "silent");
+    Game game(gametest::GameOptions{ORBELON_GAME_DIR, "", sound});
+    engine::frmVorlet& play = game.Vorlet();
+    screens::frmPaused& pause = game.program.PauseWindow();
+    screens::frmOrder& closing = game.program.ClosingWindow();
+    size_t calls_before_quit = 0;
+    game.backend.At(2000, [&] { game.backend.PressKey(play, kEsc); });
+    // The focus moved to "Continue" in this pause must not carry over into the next one.
+    game.backend.At(2500, [&] {
+      game.backend.PressKey(pause, kTab);
+      game.backend.PressKey(pause, kEsc);
+    });
+    game.backend.At(3000, [&] { game.backend.PressKey(play, kEsc); });
+    game.backend.At(3500, [&] {
+      calls_before_quit = game.backend.sound_calls.size();
+      game.backend.PressKey(pause, kEnter);
+    });
+    game.backend.At(4000, [&] {
+      ASSERT_TRUE(closing.IsVisible()) << "Enter did not quit";
+      EXPECT_TRUE(!pause.IsVisible() && !play.IsVisible() && play.IsLoaded())
+          << "the closing window stands in place of the play window";
+      EXPECT_EQ(game.backend.show_count, 0) << "the pointer stays shown under the closing window";
+      const std::vector<std::string> log = SoundLog(game.backend);
+      const std::vector<std::string> quit(log.begin() + static_cast<long>(calls_before_quit),
+                                          log.end());
+      if (sound) {
+        EXPECT_EQ(quit, (std::vector<std::string>{"stop theme.daw", "play msgb.daw 1",
+                                                  "stop laser.daw"}));
+      } else {
+        EXPECT_TRUE(game.backend.sound_calls.empty());
+      }
+      // Neither Esc nor a click on the picture, nor one where the hidden "Hint" lies, closes it.
+      EXPECT_EQ(closing.FocusedControl(), &closing.OKButton);
+      game.backend.PressKey(closing, kEsc);
+      game.backend.ClickAt(closing, 100, 50);
+      game.backend.Click(closing, closing.Command1);
+    });
+    game.backend.At(4500, [&] {
+      EXPECT_TRUE(closing.IsVisible() && !closing.Command1.Visible())
+          << "closed by something else than Exit, or \"Hint\" showed";
+      if (sound) {
+        game.backend.PressKey(closing, kEnter);
+      } else {
+        game.backend.Click(closing, closing.OKButton);
+      }
+    });
+    game.StopAt(12000);
+    EXPECT_EQ(game.Play().exit_status, 0) << "closing the closing window ends the program";
+    EXPECT_GE(game.backend.Now(), 4500u) << "something else than Exit closed the closing window";
+    EXPECT_EQ(game.backend.PlayingLoops(),
+              sound ? std::set<std::string>{"msgb.daw"} : std::set<std::string>{});
+    EXPECT_EQ(game.backend.boxes.size(), 1u) << "no box on the way out";
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "game/startup_run.h"
 #include "startup/frm_rules.h"
@@ -34,36 +35,41 @@ TEST(StartWindow, EnterOrSpaceOnAFreshWindowBeginsTheGame) {
   }
 }
 
+// The rules window takes no key and closes on a click anywhere in it; the start window waits in
+// its modal show meanwhile.
 TEST(StartWindow, InstructionsAsOftenAsWantedThenBegin) {
   Game game(StartOptions(""));
   startup::frmStart& start = game.program.StartWindow();
-  constexpr int kRounds = 3;
-  for (int round = 0; round < kRounds; ++round) {
-    const uint32_t at = 1000 + 2000 * static_cast<uint32_t>(round);
+  // Corners and middle of the 399 x 399 client area.
+  const std::pair<int, int> points[] = {{0, 0}, {398, 398}, {200, 10}};
+  uint32_t at = 1000;
+  for (const auto& [x, y] : points) {
     game.backend.At(at, [&] { game.backend.Click(start, start.Command1); });
-    game.backend.At(at + 500, [&, round] {
+    game.backend.At(at + 500, [&] {
       startup::frmRules& rules = game.program.RulesWindow();
-      ASSERT_TRUE(rules.IsVisible()) << "round " << round << ": no rules window";
-      ASSERT_NE(rules.GetPicture(), nullptr);
-      EXPECT_EQ(rules.GetPicture()->width, 400);
-      EXPECT_EQ(rules.GetPicture()->height, 400);
-      // The start window waits in its modal show: "Begin" does nothing meanwhile.
+      ASSERT_TRUE(rules.IsVisible()) << "no rules window";
+      EXPECT_TRUE(rules.GetPicture() && rules.GetPicture()->width == 400 &&
+                  rules.GetPicture()->height == 400);
+      for (int key : {kEnter, kEsc, kSpace, kTab, int{'q'}}) {
+        game.backend.PressKey(rules, key);
+      }
       game.backend.Click(start, start.OKButton);
-      game.backend.PressKey(start, kEnter);
     });
-    game.backend.At(at + 1000, [&, round] {
-      EXPECT_FALSE(game.program.HasPlayWindow()) << "round " << round << ": began under rules";
-      game.backend.ClickAt(game.program.RulesWindow(), 200, 200);
+    game.backend.At(at + 1000, [&, x, y] {
+      EXPECT_TRUE(game.program.RulesWindow().IsVisible()) << "a key closed the rules window";
+      EXPECT_FALSE(game.program.HasPlayWindow()) << "\"Begin\" worked under the rules window";
+      game.backend.ClickAt(game.program.RulesWindow(), x, y);
     });
+    game.backend.At(at + 1500, [&, x, y] {
+      EXPECT_FALSE(game.program.RulesWindow().IsLoaded()) << "a click at " << x << ", " << y;
+    });
+    at += 2000;
   }
-  game.backend.At(1000 + 2000 * kRounds, [&] {
-    EXPECT_FALSE(game.program.RulesWindow().IsLoaded());
-    game.backend.Click(start, start.OKButton);
-  });
-  game.backend.At(15000, [&] { throw StopGame{}; });
+  game.backend.At(at, [&] { game.backend.Click(start, start.OKButton); });
+  game.backend.At(at + 5000, [&] { throw StopGame{}; });
   ASSERT_TRUE(RunProgram(game).stopped);
 
-  EXPECT_EQ(WindowEvents(game.backend, "frmRules", "show"), kRounds);
+  EXPECT_EQ(WindowEvents(game.backend, "frmRules", "show"), 3);
   EXPECT_EQ(WindowEvents(game.backend, "frmStart", "show"), 1)
       << "the start window is never seen again after Begin";
   ASSERT_TRUE(game.program.HasPlayWindow());

@@ -116,9 +116,15 @@ bool CommandButton::MouseDown(int button, int x, int y) {
   (void)x, (void)y;
   if (button == 1) {
     SetFocus();
-    Press();
   }
   return true;
+}
+
+// A click is a press and a release over the same button: the player may still slide off it.
+void CommandButton::MouseUp(int button, bool over) {
+  if (button == 1 && over) {
+    Press();
+  }
 }
 
 Timer::Timer(Form& form, std::string name, uint32_t interval_ms, bool enabled)

@@ -61,6 +61,8 @@ class Control {
     (void)button, (void)x, (void)y;
     return false;
   }
+  // The release of a press this control took; `over` tells whether it came over the control.
+  virtual void MouseUp(int button, bool over) { (void)button, (void)over; }
 
  protected:
   void Changed();
@@ -143,8 +145,10 @@ class CommandButton : public Control {
   std::function<void()> Click;
   // Runs Click, as a press by the player does.
   void Press();
-  // The left button clicks the button and gives it the focus; every button is taken.
+  // The left button's press gives the button the focus, and its release over the button clicks
+  // it; the presses of every button are taken.
   bool MouseDown(int button, int x, int y) override;
+  void MouseUp(int button, bool over) override;
 
  private:
   std::string caption_;

@@ -93,6 +93,7 @@ void Form::ShowModal() {
 }
 
 void Form::Hide() {
+  ForgetPress();
   if (visible_) {
     visible_ = false;
     runtime_.GetBackend().ShowWindow(window_, false);
@@ -213,16 +214,46 @@ Control* Form::ControlAt(int x_pixels, int y_pixels) const {
   return nullptr;
 }
 
+void Form::ForgetPress() {
+  held_button_ = 0;
+  held_control_ = nullptr;
+}
+
 void Form::HandleMouseDown(int button, int x_pixels, int y_pixels) {
-  if (Control* control = ControlAt(x_pixels, y_pixels)) {
+  Control* control = ControlAt(x_pixels, y_pixels);
+  bool taken = false;
+  if (control != nullptr) {
     const Rect r = control->Bounds();
-    if (control->MouseDown(button, x_pixels - r.left / kTwipsPerPixel,
-                           y_pixels - r.top / kTwipsPerPixel)) {
-      return;
-    }
+    taken = control->MouseDown(button, x_pixels - r.left / kTwipsPerPixel,
+                               y_pixels - r.top / kTwipsPerPixel);
+  }
+  // The press's handler may have closed the window: its release will not come here.
+  if (!loaded_ || !visible_) {
+    return;
+  }
+  // While one button is down the others click nothing. A press of the held button means its
+  // release went elsewhere (a modal window took it): the new press starts afresh.
+  if (held_button_ == 0 || held_button_ == button) {
+    held_button_ = button;
+    held_control_ = taken ? control : nullptr;
+  }
+}
+
+void Form::HandleMouseUp(int button, int x_pixels, int y_pixels) {
+  if (button != held_button_) {
+    return;
+  }
+  Control* control = held_control_;
+  ForgetPress();
+  if (control != nullptr) {
+    control->MouseUp(button, ControlAt(x_pixels, y_pixels) == control);
+    return;
   }
   // A form's click is the left button's, as the right button clicks nothing.
-  if (button == 1) {
+  const bool inside = x_pixels >= 0 && y_pixels >= 0 &&
+                      x_pixels < client_width_ / kTwipsPerPixel &&
+                      y_pixels < client_height_ / kTwipsPerPixel;
+  if (button == 1 && inside) {
     Form_Click();
   }
 }

@@ -75,14 +75,17 @@ class Form {
   // The control under a point in client pixels, the one made last when several overlap.
   Control* ControlAt(int x_pixels, int y_pixels) const;
   void AddControl(Control& control);
-  // Dispatch of a key press or a mouse button from the window system.
+  // Dispatch of a key press or a mouse button from the window system. A press goes to the control
+  // under it at once; the click comes with the release, to whatever took the press.
   void HandleKey(int key);
   void HandleMouseDown(int button, int x_pixels, int y_pixels);
+  void HandleMouseUp(int button, int x_pixels, int y_pixels);
 
  private:
   void Load();
   void FocusFirst();
   void MoveFocus();
+  void ForgetPress();
 
   Runtime& runtime_;
   std::string name_;
@@ -100,6 +103,10 @@ class Form {
   int window_ = 0;
   std::vector<Control*> controls_;
   Control* focused_ = nullptr;
+  // The press that waits for its release: its button (0: none) and the control that took it
+  // (nullptr: the form itself).
+  int held_button_ = 0;
+  Control* held_control_ = nullptr;
 };
 
 }  // namespace orbelon::platform

@@ -25,7 +25,20 @@ constexpr int kMinWidth = 180;
 constexpr uint32_t kGround = RGB(212, 208, 200);
 constexpr int kEsc = 27;
 
-// Breaks the prompt into lines of at most kWrapChars, at blanks where it can.
+// Where a line of at most kWrapChars ends: before the last run of blanks that follows a word
+// within reach; without one, the word is cut.
+size_t LineEnd(const std::string& paragraph) {
+  for (size_t end = kWrapChars; end > 0; --end) {
+    if (paragraph[end] == ' ' && paragraph[end - 1] != ' ') {
+      return end;
+    }
+  }
+  return kWrapChars;
+}
+
+// Breaks the prompt into lines of at most kWrapChars, between words where it can. The blanks
+// where a line breaks give way to the break; every other blank stays as it is, as a run of
+// blanks is part of the text ("0 :  G A M E   O V E R ! !").
 std::vector<std::string> WrapLines(const std::string& prompt) {
   std::vector<std::string> lines;
   size_t start = 0;
@@ -35,18 +48,19 @@ std::vector<std::string> WrapLines(const std::string& prompt) {
     if (!paragraph.empty() && paragraph.back() == '\r') {
       paragraph.pop_back();
     }
+    bool broken = false;
     while (paragraph.size() > kWrapChars) {
-      size_t cut = paragraph.rfind(' ', kWrapChars);
-      if (cut == std::string::npos || cut == 0) {
-        cut = kWrapChars;
-      }
-      lines.push_back(paragraph.substr(0, cut));
-      paragraph.erase(0, paragraph.find_first_not_of(' ', cut));
-      if (paragraph.find_first_not_of(' ') == std::string::npos) {
-        paragraph.clear();
-      }
+      const size_t line_end = LineEnd(paragraph);
+      lines.push_back(paragraph.substr(0, line_end));
+      const size_t next = paragraph[line_end] == ' ' ? paragraph.find_first_not_of(' ', line_end)
+                                                     : line_end;
+      paragraph.erase(0, next);  // npos: only blanks were left
+      broken = true;
     }
-    lines.push_back(paragraph);
+    // The blanks of a break at the very end leave no empty line behind.
+    if (!broken || !paragraph.empty()) {
+      lines.push_back(paragraph);
+    }
     if (end == std::string::npos) {
       return lines;
     }

@@ -136,6 +136,8 @@ void Runtime::Dispatch(const InputEvent& event) {
     form->HandleKey(event.key);
   } else if (event.type == EventType::MouseDown) {
     form->HandleMouseDown(event.button, event.x, event.y);
+  } else if (event.type == EventType::MouseUp) {
+    form->HandleMouseUp(event.button, event.x, event.y);
   }
 }
 

@@ -46,8 +46,18 @@ void ScriptedBackend::Click(const Form& form, const Control& control, int button
 }
 
 void ScriptedBackend::ClickAt(const Form& form, int x_pixels, int y_pixels, int button) {
+  PressButtonAt(form, x_pixels, y_pixels, button);
+  ReleaseButtonAt(form, x_pixels, y_pixels, button);
+}
+
+void ScriptedBackend::PressButtonAt(const Form& form, int x_pixels, int y_pixels, int button) {
   pending_.push_back(
       InputEvent{EventType::MouseDown, form.WindowId(), 0, button, x_pixels, y_pixels});
+}
+
+void ScriptedBackend::ReleaseButtonAt(const Form& form, int x_pixels, int y_pixels, int button) {
+  pending_.push_back(
+      InputEvent{EventType::MouseUp, form.WindowId(), 0, button, x_pixels, y_pixels});
 }
 
 void ScriptedBackend::PostQuit() {

@@ -64,8 +64,12 @@ class ScriptedBackend : public platform::Backend {
   void After(uint32_t delay_ms, std::function<void()> action);
   // Input, queued for the next event processing.
   void PressKey(const Form& form, int key);
+  // A click is a press and a release at the same point.
   void Click(const Form& form, const Control& control, int button = 1);
   void ClickAt(const Form& form, int x_pixels, int y_pixels, int button = 1);
+  // The two halves of a click, for a player who moves between them.
+  void PressButtonAt(const Form& form, int x_pixels, int y_pixels, int button = 1);
+  void ReleaseButtonAt(const Form& form, int x_pixels, int y_pixels, int button = 1);
   // The system asking the program to end (a signal, the session closing).
   void PostQuit();
   // The pointer as the player moves it, in screen pixels.

@@ -60,6 +60,27 @@ void EventSource::Key(uint32_t sdl_window, int code) {
   pending_.push_back(event);
 }
 
+void EventSource::MouseButton(const SDL_MouseButtonEvent& event, platform::EventType type) {
+  int button = event.button == SDL_BUTTON_LEFT ? 1 : event.button == SDL_BUTTON_RIGHT ? 2 : 0;
+  WindowTable::Entry* entry = windows_.FindBySdlId(event.windowID);
+  if (button == 0 || entry == nullptr) {
+    return;
+  }
+  platform::InputEvent input;
+  input.type = type;
+  input.window = windows_.IdOf(*entry);
+  input.button = button;
+  input.x = event.x;
+  input.y = event.y;
+  if (pointer_.Relative()) {
+    // SDL's own position drifts in relative mode; the button is where our pointer stands.
+    SDL_Point at = pointer_.InWindow(entry->window);
+    input.x = at.x;
+    input.y = at.y;
+  }
+  pending_.push_back(input);
+}
+
 void EventSource::Translate(const SDL_Event& event) {
   switch (event.type) {
     case SDL_QUIT: {
@@ -82,29 +103,12 @@ void EventSource::Translate(const SDL_Event& event) {
         Key(event.text.windowID, code);
       }
       break;
-    case SDL_MOUSEBUTTONDOWN: {
-      int button = event.button.button == SDL_BUTTON_LEFT    ? 1
-                   : event.button.button == SDL_BUTTON_RIGHT ? 2
-                                                             : 0;
-      WindowTable::Entry* entry = windows_.FindBySdlId(event.button.windowID);
-      if (button == 0 || entry == nullptr) {
-        break;
-      }
-      platform::InputEvent press;
-      press.type = platform::EventType::MouseDown;
-      press.window = windows_.IdOf(*entry);
-      press.button = button;
-      press.x = event.button.x;
-      press.y = event.button.y;
-      if (pointer_.Relative()) {
-        // SDL's own position drifts in relative mode; the press is where our pointer stands.
-        SDL_Point at = pointer_.InWindow(entry->window);
-        press.x = at.x;
-        press.y = at.y;
-      }
-      pending_.push_back(press);
+    case SDL_MOUSEBUTTONDOWN:
+      MouseButton(event.button, platform::EventType::MouseDown);
       break;
-    }
+    case SDL_MOUSEBUTTONUP:
+      MouseButton(event.button, platform::EventType::MouseUp);
+      break;
     case SDL_MOUSEMOTION:
       pointer_.AddMotion(event.motion.xrel, event.motion.yrel);
       break;

@@ -13,8 +13,8 @@
 
 namespace orbelon::sdl {
 
-// SDL's event queue as the runtime sees it: key presses as character codes, mouse buttons in
-// client pixels, and the end of the session. Everything else is handled here (relative motion
+// SDL's event queue as the runtime sees it: key presses as character codes, mouse buttons pressed
+// and released in client pixels, and the end of the session. Everything else is handled here (relative motion
 // moves the pointer, an exposed window is drawn again) or dropped.
 class EventSource {
  public:
@@ -31,6 +31,7 @@ class EventSource {
  private:
   void Translate(const SDL_Event& event);
   void Key(uint32_t sdl_window, int code);
+  void MouseButton(const SDL_MouseButtonEvent& event, platform::EventType type);
 
   WindowTable& windows_;
   Pointer& pointer_;

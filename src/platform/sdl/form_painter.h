@@ -4,6 +4,7 @@
 
 #include "platform/sdl/font_library.h"
 #include "platform/sdl/surface_drawing.h"
+#include "platform/sdl/text_drawing.h"
 
 namespace orbelon::platform {
 class Form;

@@ -1,7 +1,5 @@
 #include "platform/sdl/surface_drawing.h"
 
-#include <vector>
-
 #include "platform/error.h"
 
 namespace orbelon::sdl {
@@ -25,57 +23,6 @@ void HorizontalLine(SDL_Surface* surface, int x, int y, int width, SDL_Color col
 void VerticalLine(SDL_Surface* surface, int x, int y, int height, SDL_Color color) {
   SDL_Rect line{x, y, 1, height};
   Fill(surface, line, color);
-}
-
-std::vector<std::string> Paragraphs(const std::string& text) {
-  std::vector<std::string> paragraphs(1);
-  for (char c : text) {
-    if (c == '\n') {
-      paragraphs.emplace_back();
-    } else if (c != '\r') {
-      paragraphs.back() += c;
-    }
-  }
-  return paragraphs;
-}
-
-int TextWidth(TTF_Font* font, const std::string& text) {
-  int width = 0;
-  int height = 0;
-  if (text.empty() || TTF_SizeUTF8(font, text.c_str(), &width, &height) != 0) {
-    return 0;
-  }
-  return width;
-}
-
-std::vector<std::string> LayOut(TTF_Font* font, const std::string& text, int width, bool wrap) {
-  std::vector<std::string> lines;
-  for (const std::string& paragraph : Paragraphs(text)) {
-    if (!wrap) {
-      lines.push_back(paragraph);
-      continue;
-    }
-    std::string line;
-    size_t start = 0;
-    while (start <= paragraph.size()) {
-      size_t end = paragraph.find(' ', start);
-      if (end == std::string::npos) {
-        end = paragraph.size();
-      }
-      std::string word = paragraph.substr(start, end - start);
-      std::string candidate = line.empty() ? word : line + " " + word;
-      // A word wider than the box stands on its own line and is cut, as the old labels did.
-      if (line.empty() || TextWidth(font, candidate) <= width) {
-        line = candidate;
-      } else {
-        lines.push_back(line);
-        line = word;
-      }
-      start = end + 1;
-    }
-    lines.push_back(line);
-  }
-  return lines;
 }
 
 }  // namespace
@@ -177,40 +124,6 @@ void DrawPicture(SDL_Surface* surface, const platform::Picture& picture, int x, 
   SDL_SetClipRect(surface, &clip);
   SDL_Rect at{x, y, picture->width, picture->height};
   SDL_BlitSurface(source.get(), nullptr, surface, &at);
-  SDL_SetClipRect(surface, nullptr);
-}
-
-void DrawText(SDL_Surface* surface, TTF_Font* font, const std::string& text, const SDL_Rect& box,
-              platform::Alignment alignment, SDL_Color color, bool wrap, bool center_vertically) {
-  if (text.empty() || box.w <= 0 || box.h <= 0) {
-    return;
-  }
-  std::vector<std::string> lines = LayOut(font, text, box.w, wrap);
-  int skip = TTF_FontLineSkip(font);
-  int y = box.y;
-  if (center_vertically) {
-    y += (box.h - skip * static_cast<int>(lines.size())) / 2;
-  }
-  SDL_SetClipRect(surface, &box);
-  for (const std::string& line : lines) {
-    if (!line.empty()) {
-      SurfacePtr rendered(TTF_RenderUTF8_Blended(font, line.c_str(), color));
-      if (!rendered) {
-        SDL_SetClipRect(surface, nullptr);
-        throw platform::PlatformError(std::string("cannot draw the text \"") + line +
-                                      "\": " + TTF_GetError());
-      }
-      int x = box.x;
-      if (alignment == platform::Alignment::Center) {
-        x += (box.w - rendered->w) / 2;
-      } else if (alignment == platform::Alignment::Right) {
-        x += box.w - rendered->w;
-      }
-      SDL_Rect at{x, y, rendered->w, rendered->h};
-      SDL_BlitSurface(rendered.get(), nullptr, surface, &at);
-    }
-    y += skip;
-  }
   SDL_SetClipRect(surface, nullptr);
 }
 

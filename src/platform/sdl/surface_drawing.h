@@ -5,7 +5,6 @@
 #include <string>
 
 #include <SDL.h>
-#include <SDL_ttf.h>
 
 #include "platform/runtime/controls.h"
 #include "platform/runtime/picture.h"
@@ -32,10 +31,5 @@ void Outline(SDL_Surface* surface, const SDL_Rect& rect, SDL_Color color, bool d
 // Draws the picture unscaled from (x, y), cut at the clip rectangle.
 void DrawPicture(SDL_Surface* surface, const platform::Picture& picture, int x, int y,
                  const SDL_Rect& clip);
-
-// Text as a label shows it: broken at line ends and, with wrap, between words to fit the box;
-// each line aligned in the box, and everything cut at the box's edges.
-void DrawText(SDL_Surface* surface, TTF_Font* font, const std::string& text, const SDL_Rect& box,
-              platform::Alignment alignment, SDL_Color color, bool wrap, bool center_vertically);
 
 }  // namespace orbelon::sdl

@@ -11,8 +11,12 @@
 // Play() shows the play window as "Begin" does: its load runs the whole game, so a run ends only
 // when a scripted action throws StopGame, the game ends the process, or something fails.
 
+#include <gtest/gtest.h>
+
+#include <cmath>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -103,17 +107,13 @@ class Game {
   void StopAt(uint32_t time_ms) {
     backend.At(time_ms, [] { throw StopGame{}; });
   }
-  // Ends the run at the canvas's nth render (1: the first picture, right after Level1).
-  void StopAtRender(int render) {
-    auto previous = std::move(backend.on_render);
-    backend.on_render = [previous, render](int count) {
-      if (previous) {
-        previous(count);
-      }
-      if (count == render) {
-        throw StopGame{};
-      }
-    };
+  // A game whose play window has just built level 1: stopped at its first render.
+  static std::unique_ptr<Game> AfterLevel1() {
+    auto game = std::make_unique<Game>();
+    game->backend.on_render = [](int) { throw StopGame{}; };
+    EXPECT_TRUE(game->Play().stopped);
+    game->backend.on_render = nullptr;
+    return game;
   }
 
   // --- Reading the scene ----------------------------------------------------------------
@@ -122,6 +122,18 @@ class Game {
     scene::Vector position;
     frame.GetPosition(ref, position);
     return position;
+  }
+  // The frame's z axis (dir) and y axis (up) in ref's coordinates.
+  static std::pair<scene::Vector, scene::Vector> AxesOf(const scene::Frame& frame,
+                                                        const scene::Frame& ref) {
+    scene::Vector dir, up;
+    frame.GetOrientation(ref, dir, up);
+    return {dir, up};
+  }
+  // The angle of the frame's z axis about ref's y axis.
+  static float TurnAboutY(const scene::Frame& frame, const scene::Frame& ref) {
+    const scene::Vector dir = AxesOf(frame, ref).first;
+    return std::atan2(dir.x, dir.z);
   }
   // The nearest visual under the level root that a ray meets (origin and direction in ref's
   // coordinates), as the floor picks see it: its name and the point met, in ref's coordinates.
@@ -151,22 +163,30 @@ class Game {
   }
 
  private:
-  // The buffers of the sound bank in load order, from the program's folder.
+  // The buffers of the sound bank in load order, from the program's folder; the three teleport
+  // buffers share one file.
   void LoadSounds() {
-    using startup::Sound;
-    const std::pair<Sound, const char*> files[] = {
-        {Sound::sIntro, "intro.daw"}, {Sound::sTheme, "theme.daw"}, {Sound::sChip, "chip.daw"},
-        {Sound::sMsgb, "msgb.daw"},   {Sound::sFall, "fall.daw"},   {Sound::sWin, "win.daw"},
-        {Sound::sBird, "bird.daw"},   {Sound::sPill, "pill.daw"},   {Sound::sRage, "rage.daw"},
-        {Sound::sTele1, "tele.daw"},  {Sound::sTele2, "tele.daw"},  {Sound::sTele3, "tele.daw"},
-        {Sound::sLaser, "laser.daw"},
-    };
+    const char* files[] = {"intro", "theme", "chip", "msgb", "fall", "win",  "bird",
+                           "pill",  "rage",  "tele", "tele", "tele", "laser"};
     startup::SoundBank& bank = program.module1.bank;
     bank.SetSystem(backend.CreateSoundSystem());
-    for (const auto& [sound, file] : files) {
-      bank.Load(sound, platform::NativePath(runtime.AppPath() + "\\" + file));
+    for (int i = 0; i < startup::kSoundCount; ++i) {
+      bank.Load(static_cast<startup::Sound>(i),
+                platform::NativePath(runtime.AppPath() + "\\" + files[i] + ".daw"));
     }
   }
 };
+
+// Whether two points lie within the tolerance on every axis; the message shows both.
+inline ::testing::AssertionResult Near(const scene::Vector& have, const scene::Vector& want,
+                                       float tolerance) {
+  if (std::abs(have.x - want.x) <= tolerance && std::abs(have.y - want.y) <= tolerance &&
+      std::abs(have.z - want.z) <= tolerance) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << "(" << have.x << ", " << have.y << ", " << have.z << ") is not (" << want.x << ", "
+         << want.y << ", " << want.z << ")";
+}
 
 }  // namespace orbelon::gametest

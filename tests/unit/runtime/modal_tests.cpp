@@ -144,6 +144,24 @@ TEST_F(Modal, BoxLayoutAndStopIcon) {
   EXPECT_NE(stop.Message.Caption().find("x\nx"), std::string::npos) << "a long word is broken";
 }
 
+TEST_F(Modal, BoxTextKeepsItsBlanksAndBreaksOnlyBetweenWords) {
+  const auto text = [&](const std::string& prompt) {
+    return MessageBoxForm(runtime, prompt, platform::vbOKOnly, "Sorry:").Message.Caption();
+  };
+  EXPECT_EQ(text("0 :  G A M E   O V E R ! !"), "0 :  G A M E   O V E R ! !")
+      << "runs of blanks are part of the text";
+  EXPECT_EQ(text("   indented\r\n  second  line  "), "   indented\n  second  line  ")
+      << "blanks at the ends of lines stay where no line is broken";
+
+  const std::string word(50, 'x');
+  EXPECT_EQ(text(word + "  a   b    c"), word + "  a\nb    c")
+      << "the blanks where the line breaks give way to the break, and only those";
+  EXPECT_EQ(text(std::string(56, 'y') + "   "), std::string(56, 'y'))
+      << "blanks at a break at the very end leave no empty line";
+  EXPECT_EQ(text(std::string(60, 'z')), std::string(56, 'z') + "\nzzzz")
+      << "a word longer than a line is cut";
+}
+
 class FailingWindows : public scripted::ScriptedBackend {
  public:
   int CreateWindow(const platform::Form& form) override {

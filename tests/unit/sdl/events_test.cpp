@@ -48,9 +48,9 @@ class EventsOfAWindow : public ::testing::Test {
     SDL_strlcpy(event.text.text, text, sizeof event.text.text);
     SDL_PushEvent(&event);
   }
-  void Button(uint8_t button, int x, int y) {
+  void Button(uint8_t button, int x, int y, bool down = true) {
     SDL_Event event{};
-    event.type = SDL_MOUSEBUTTONDOWN;
+    event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
     event.button.windowID = id;
     event.button.button = button;
     event.button.x = x;
@@ -90,6 +90,8 @@ TEST_F(EventsOfAWindow, KeysButtonsAndQuitInOrder) {
   Text("\xc3\xa9\xe2\x82\xac");  // e acute is a one-byte code; the euro sign is not
   Button(SDL_BUTTON_LEFT, 12, 34);
   Button(SDL_BUTTON_MIDDLE, 1, 1);
+  Button(SDL_BUTTON_MIDDLE, 1, 1, false);
+  Button(SDL_BUTTON_LEFT, 13, 35, false);
   Button(SDL_BUTTON_RIGHT, 5, 6);
   WindowEvent(SDL_WINDOWEVENT_ENTER);
   WindowEvent(SDL_WINDOWEVENT_LEAVE);
@@ -109,14 +111,22 @@ TEST_F(EventsOfAWindow, KeysButtonsAndQuitInOrder) {
   EXPECT_EQ(keys, (std::vector<int>{27, 'a', 'B', 13, 13, 9, 8, ' ', '7', 0xe9}))
       << "each key once, as its character code";
 
-  ASSERT_EQ(events.size(), keys.size() + 3) << "two buttons and the quit, nothing else";
+  ASSERT_EQ(events.size(), keys.size() + 4)
+      << "the left press and release, the right press and the quit, nothing else";
   const InputEvent& left = events[keys.size()];
   EXPECT_EQ(left.type, EventType::MouseDown);
   EXPECT_EQ(left.window, form.WindowId());
   EXPECT_EQ(left.button, 1);
   EXPECT_EQ(left.x, 12);
   EXPECT_EQ(left.y, 34);
-  const InputEvent& right = events[keys.size() + 1];
+  const InputEvent& release = events[keys.size() + 1];
+  EXPECT_EQ(release.type, EventType::MouseUp) << "a release comes after its press";
+  EXPECT_EQ(release.window, form.WindowId());
+  EXPECT_EQ(release.button, 1);
+  EXPECT_EQ(release.x, 13);
+  EXPECT_EQ(release.y, 35);
+  const InputEvent& right = events[keys.size() + 2];
+  EXPECT_EQ(right.type, EventType::MouseDown);
   EXPECT_EQ(right.button, 2) << "SDL's right button is the game's button 2";
   EXPECT_EQ(right.x, 5);
   EXPECT_EQ(events.back().type, EventType::Quit);
