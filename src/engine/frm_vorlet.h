@@ -18,6 +18,9 @@ class Program;
 namespace orbelon::input {
 class Module1;
 }
+namespace orbelon::levels {
+struct LevelData;
+}
 
 namespace orbelon::engine {
 
@@ -67,6 +70,7 @@ class frmVorlet : public platform::Form {
   void EndLevel();
   void Level1();
   void Level2();
+  void BuildLevel2(const levels::LevelData& level);  // the new board, after the teardown
   void DestroyAll();
 
   // --- Controls ------------------------------------------------------------------------

@@ -1,6 +1,9 @@
 // Level 2: the teardown of level 1 and the second board, built on the meshes that Level1
 // prepared for the whole game.
 
+#include <stdexcept>
+#include <string>
+
 #include "engine/frm_vorlet.h"
 #include "engine/input/module1.h"
 #include "levels/level_data.h"
@@ -34,6 +37,13 @@ void Place(Frame& frame, const Frame& ref, const Vector& at) {
 void SpinAboutY(Frame& frame, const Frame& ref, float rate) {
   frame.SetRotation(ref, 0, 1, 0, rate);
 }
+
+// Not a PlatformError, so that no procedure that skips its failing steps swallows it: it reaches
+// the top and ends the program with the runtime's error box.
+class LevelBuildError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 }  // namespace
 
@@ -84,12 +94,12 @@ void frmVorlet::DestroyAll() {
   fAnt = Frame();
 }
 
-// No failure is handled here: a failing step ends the level's building where it stands and
-// goes to EndLevel's caller.
+// Until the teardown a failing step ends the level's building where it stands and goes to
+// EndLevel's caller, which plays on. Once level 1 is torn down there is no board left to play
+// on, so a file of level 2 that cannot be read ends the game naming it, as one of level 1 does
+// at the start.
 void frmVorlet::Level2() {
   const levels::LevelData& level = levels::Level2Data();
-  scene::Root& rm = Tessor1.D3DRM();
-  Frame scene_frame = Tessor1.SceneFrame();
 
   // A destroyed UFO waiting for its removal is back in the new level, alive.
   Timer4.SetEnabled(false);
@@ -104,7 +114,19 @@ void frmVorlet::Level2() {
   Pods = level.pods;
 
   DestroyAll();
+  try {
+    BuildLevel2(level);
+  } catch (const platform::PlatformError& error) {
+    throw LevelBuildError(std::string("Level 2 cannot be built: ") + error.what());
+  }
 
+  // The first life of the new level; it takes back the life that winning level 1 gave.
+  Reset();
+}
+
+void frmVorlet::BuildLevel2(const levels::LevelData& level) {
+  scene::Root& rm = Tessor1.D3DRM();
+  Frame scene_frame = Tessor1.SceneFrame();
   fBase = rm.CreateFrame(scene_frame);
   fUFO = rm.CreateFrame(fBase);
   fSpare = rm.CreateFrame(fBase);
@@ -191,9 +213,6 @@ void frmVorlet::Level2() {
   for (size_t row = 0; row < level.checkpoints.size(); ++row) {
     PodPos[row] = level.checkpoints[row];
   }
-
-  // The first life of the new level; it takes back the life that winning level 1 gave.
-  Reset();
 }
 
 }  // namespace orbelon::engine
