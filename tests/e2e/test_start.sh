@@ -43,6 +43,9 @@ if [[ -z ${DISPLAY:-} ]]; then
   fi
 fi
 
+# A key left down in the server by an earlier client would repeat into our windows.
+xdotool keyup Return Escape space 2>/dev/null
+
 pass() { echo "PASS $1"; passed=$((passed + 1)); }
 fail() { echo "FAIL $1"; failed=$((failed + 1)); }
 expect() {  # expect DESCRIPTION COMMAND...
@@ -121,8 +124,9 @@ client_size_is() {  # client_size_is WINDOW WIDTH HEIGHT
   [[ $size == "$2x$3" ]]
 }
 
-# A key typed into the window. (Sent with --window, a key can stay down in the server and
-# reach the next program started on this display.)
+# A key typed into the window through the server's own input, after giving it the focus. (Sent
+# with --window to a window that loses the focus between press and release, the release is lost
+# and the key stays down, repeating into the next program on this display.)
 press() {  # press WINDOW KEY
   xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
   xdotool key "$2"

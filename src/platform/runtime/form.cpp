@@ -250,8 +250,7 @@ void Form::HandleMouseUp(int button, int x_pixels, int y_pixels) {
     return;
   }
   // A form's click is the left button's, as the right button clicks nothing.
-  const bool inside = x_pixels >= 0 && y_pixels >= 0 &&
-                      x_pixels < client_width_ / kTwipsPerPixel &&
+  const bool inside = x_pixels >= 0 && y_pixels >= 0 && x_pixels < client_width_ / kTwipsPerPixel &&
                       y_pixels < client_height_ / kTwipsPerPixel;
   if (button == 1 && inside) {
     Form_Click();

@@ -52,8 +52,8 @@ std::vector<std::string> WrapLines(const std::string& prompt) {
     while (paragraph.size() > kWrapChars) {
       const size_t line_end = LineEnd(paragraph);
       lines.push_back(paragraph.substr(0, line_end));
-      const size_t next = paragraph[line_end] == ' ' ? paragraph.find_first_not_of(' ', line_end)
-                                                     : line_end;
+      const size_t next =
+          paragraph[line_end] == ' ' ? paragraph.find_first_not_of(' ', line_end) : line_end;
       paragraph.erase(0, next);  // npos: only blanks were left
       broken = true;
     }

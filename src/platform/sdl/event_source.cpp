@@ -157,7 +157,7 @@ void EventSource::Wait(uint32_t timeout_ms) {
       return;
     }
     // It may wake up to a millisecond early, or for an event we drop: wait again for the rest.
-    SDL_WaitEventTimeout(nullptr, static_cast<int>(deadline - now));
+    display_.Wait(static_cast<uint32_t>(deadline - now));
   }
 }
 

@@ -8,14 +8,15 @@
 #include <SDL.h>
 
 #include "platform/backend.h"
+#include "platform/sdl/display_wait.h"
 #include "platform/sdl/pointer.h"
 #include "platform/sdl/window_table.h"
 
 namespace orbelon::sdl {
 
 // SDL's event queue as the runtime sees it: key presses as character codes, mouse buttons pressed
-// and released in client pixels, and the end of the session. Everything else is handled here (relative motion
-// moves the pointer, an exposed window is drawn again) or dropped.
+// and released in client pixels, and the end of the session. Everything else is handled here
+// (relative motion moves the pointer, an exposed window is drawn again) or dropped.
 class EventSource {
  public:
   EventSource(WindowTable& windows, Pointer& pointer,
@@ -27,6 +28,8 @@ class EventSource {
   void Wait(uint32_t timeout_ms);
   // Takes everything SDL has queued, keeping the runtime's events in order.
   void Pump();
+  // A new window of ours, through which the wait learns the display connection.
+  void WindowMade(SDL_Window* window) { display_.Learn(window); }
 
  private:
   void Translate(const SDL_Event& event);
@@ -37,6 +40,7 @@ class EventSource {
   Pointer& pointer_;
   std::function<void(const platform::Form&)> redraw_;
   std::deque<platform::InputEvent> pending_;
+  DisplayWait display_;
 };
 
 // The character code of a control key, 0 for keys whose characters come as text.

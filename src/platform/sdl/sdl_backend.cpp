@@ -126,7 +126,9 @@ void SdlBackend::WaitEvent(uint32_t timeout_ms) {
 }
 
 int SdlBackend::CreateWindow(const platform::Form& form) {
-  return windows_->Create(form);
+  const int window = windows_->Create(form);
+  events_->WindowMade(windows_->Get(window).window);
+  return window;
 }
 
 void SdlBackend::DestroyWindow(int window) {

@@ -120,8 +120,7 @@ int TextWidth(TTF_Font* font, const std::string& text) {
   return width;
 }
 
-std::vector<std::string> LayOutText(TTF_Font* font, const std::string& text, int width,
-                                    bool wrap) {
+std::vector<std::string> LayOutText(TTF_Font* font, const std::string& text, int width, bool wrap) {
   std::vector<std::string> lines;
   for (const std::string& paragraph : Paragraphs(text)) {
     if (wrap) {

@@ -15,8 +15,6 @@ using Lines = std::vector<std::string>;
 
 class TextSpacing : public ::testing::Test {
  protected:
-  void SetUp() override { Backend(); }  // SDL and SDL_ttf are up
-
   sdl::FontLibrary fonts;
   TTF_Font* font = fonts.Get(platform::Font{});  // the message box's font
 };
