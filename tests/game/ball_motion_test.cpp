@@ -120,9 +120,11 @@ struct Floor {
 
 // Puts the ball at (0, 15, 0) of a new level root over pads 0.5 wide, facing up.
 void BuildFloor(engine::frmVorlet& w, const Floor& floor, float x_speed, float z_speed) {
+  // ctest runs the tests side by side: each names its floors after itself.
   static int count = 0;
+  const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
   const auto path = std::filesystem::path(ORBELON_TEST_OUTPUT) /
-                    ("ball_floor_" + std::to_string(++count) + ".obj");
+                    ("ball_floor_" + test + "_" + std::to_string(++count) + ".obj");
   std::ofstream out(path);
   const auto pad = [&](float x, float y, float z) {
     if (!std::isnan(y)) {
