@@ -8,100 +8,10 @@
 # Usage: test_pause_and_quit.sh GAME_DIR OUTPUT_DIR
 set -uo pipefail
 
-game_dir=$(cd "$1" && pwd)
-out_dir=$2
-mkdir -p "$out_dir"
-program=$game_dir/orbelon
-
-passed=0
-failed=0
-program_pid=
-xvfb_pid=
-
-cleanup() {
-  if [[ -n $program_pid ]]; then
-    kill "$program_pid" 2>/dev/null
-    wait "$program_pid" 2>/dev/null
-  fi
-  if [[ -n $xvfb_pid ]]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
-}
-trap cleanup EXIT
-
-if [[ -z ${DISPLAY:-} ]]; then
-  export DISPLAY=:$((20 + RANDOM % 60))
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-fi
-
-# A key left down by an earlier client would repeat into our windows.
-xdotool keyup Return Escape space 2>/dev/null
-
-check() {  # check NAME STATUS
-  if [[ $2 == 0 ]]; then
-    echo "PASS $1"
-    passed=$((passed + 1))
-  else
-    echo "FAIL $1"
-    failed=$((failed + 1))
-  fi
-}
-
-# The first visible window whose name matches, waiting up to the seconds given.
-find_window() {  # find_window PATTERN SECONDS
-  local deadline=$((SECONDS + $2)) id
-  while ((SECONDS <= deadline)); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    if [[ -n $id ]]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.2
-  done
-  return 1
-}
-
-size_of() {
-  xwininfo -id "$1" 2>/dev/null | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
-}
+source "$(dirname "$0")/lib.sh" "$@"
 
 # The pause window has no title: it is the program's visible window of 199 x 188 pixels.
-find_pause() {  # find_pause SECONDS
-  local deadline=$((SECONDS + $1)) id
-  while ((SECONDS <= deadline)); do
-    for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
-      if [[ $(size_of "$id") == 199x188 ]]; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.2
-  done
-  return 1
-}
-
-gone() {  # gone WINDOW SECONDS: the window is no longer shown
-  local deadline=$((SECONDS + $2))
-  while ((SECONDS <= deadline)); do
-    xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable' || return 0
-    sleep 0.2
-  done
-  return 1
-}
-
-# The key goes to the focused window through the X server's own input: sent to a window that
-# loses the focus between press and release, the release would be lost and the key repeat.
-press() {  # press WINDOW KEY
-  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
-  xdotool key "$2"
-}
-
-click() {  # click WINDOW X Y
-  xdotool mousemove --window "$1" "$2" "$3" click 1
-}
+find_pause() { find_window_of_size 199 188 "$1"; }
 
 # The game holds the pointer at 30000/65536 of the screen and turns the board by how far it has
 # moved from there, so a click on "Continue" tips the board on the way back into play. Moving
@@ -128,27 +38,7 @@ same_picture() {  # same_picture NAME NAME
   [[ $changed == 0 ]]
 }
 
-start_game() {  # start_game LOG: the start window, Begin, the "Ready:" box closed; sets $play
-  (cd "$game_dir" && exec env SDL_AUDIODRIVER=dummy "$program") >"$out_dir/$1.log" 2>&1 &
-  program_pid=$!
-  local start ready
-  start=$(find_window '^Orbelon$' 20) || return 1
-  press "$start" Return
-  ready=$(find_window '^Ready:$' 30) || return 1
-  play=$(find_window '^Orbelon V3\.01' 5) || return 1
-  press "$ready" Return
-  gone "$ready" 5
-}
-
-ends_with_status_0() {  # the program ends within 10 s, with status 0
-  local deadline=$((SECONDS + 10))
-  while ((SECONDS <= deadline)) && kill -0 "$program_pid" 2>/dev/null; do sleep 0.2; done
-  wait "$program_pid"
-  local status=$?
-  program_pid=
-  echo "the program ended with status $status"
-  return "$status"
-}
+ends_with_status_0() { ends_with_status 0 10; }
 
 # 1. Pause and continue twice, then pause and quit, all with the mouse.
 if start_game pause; then
@@ -212,11 +102,7 @@ if start_game pause; then
 else
   check "the game starts" 1
 fi
-if [[ -n $program_pid ]]; then
-  kill "$program_pid" 2>/dev/null
-  wait "$program_pid" 2>/dev/null
-  program_pid=
-fi
+stop_program
 
 # 2. Three tilts and the game-over box.
 if start_game tilts; then
@@ -265,5 +151,4 @@ else
   check "the game starts for the tilts" 1
 fi
 
-echo "$passed passed, $failed failed"
-((failed == 0))
+finish

@@ -6,39 +6,11 @@
 # Usage: test_runtime_window.sh GAME_DIR OUTPUT_DIR
 set -uo pipefail
 
-game_dir=$(cd "$1" && pwd)
-out_dir=$2
-mkdir -p "$out_dir"
+source "$(dirname "$0")/lib.sh" "$@"
+
 program=$game_dir/../tests/sample_window
 log=$out_dir/runtime_window.log
 : >"$log"
-
-passed=0
-failed=0
-program_pid=
-xvfb_pid=
-
-cleanup() {
-  if [[ -n $program_pid ]]; then
-    kill "$program_pid" 2>/dev/null
-    wait "$program_pid" 2>/dev/null
-  fi
-  if [[ -n $xvfb_pid ]]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
-}
-trap cleanup EXIT
-
-if [[ -z ${DISPLAY:-} ]]; then
-  export DISPLAY=:$((20 + RANDOM % 60))
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-fi
-
-pass() { echo "PASS $1"; passed=$((passed + 1)); }
-fail() { echo "FAIL $1"; failed=$((failed + 1)); }
 
 # Waits up to 5 s for a line of the program's output.
 expect_line() {  # expect_line DESCRIPTION LINE
@@ -53,10 +25,6 @@ expect_line() {  # expect_line DESCRIPTION LINE
   return 1
 }
 
-find_window() {  # find_window PATTERN: the id of the visible window of that name
-  timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
-}
-
 focus() {
   xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
 }
@@ -65,7 +33,7 @@ focus() {
 SDL_AUDIODRIVER=dummy "$program" >"$log" 2>&1 &
 program_pid=$!
 
-window=$(find_window '^Sample Window$')
+window=$(find_window '^Sample Window$' 10)
 if [[ -z $window ]]; then
   fail "the window opens"
   cat "$log"
@@ -100,7 +68,7 @@ expect_line "with shift, as the capital" "key 66"
 
 xdotool key Escape
 expect_line "Esc arrives as 27" "key 27"
-box=$(find_window '^Sample Box$')
+box=$(find_window '^Sample Box$' 10)
 if [[ -n $box ]]; then
   pass "Esc opens the modal box with its title"
   import -window "$box" "$out_dir/runtime_window_box.png" 2>/dev/null || true
@@ -132,25 +100,9 @@ xdotool key r
 expect_line "the hidden pointer measures the motion exactly, also past the window" "moved 40 -20"
 
 xdotool key q
-status=
-for _ in $(seq 50); do
-  if ! kill -0 "$program_pid" 2>/dev/null; then
-    wait "$program_pid"
-    status=$?
-    program_pid=
-    break
-  fi
-  sleep 0.1
-done
-if [[ $status == 0 ]]; then
-  pass "q ends the program with status 0"
-else
-  fail "the program did not end with status 0 (status: ${status:-still running})"
-fi
-
-echo "passed $passed, failed $failed"
-if ((failed > 0)); then
+expect "q ends the program with status 0" ends_with_status 0 5
+finish || {
   echo "--- program output"
   cat "$log"
   exit 1
-fi
+}

@@ -4,69 +4,7 @@
 # start (with the board level again, the view stands elsewhere).
 # Usage: test_tilt.sh GAME_DIR OUTPUT_DIR
 set -uo pipefail
-
-game_dir=$(cd "$1" && pwd)
-out_dir=$2
-mkdir -p "$out_dir"
-program=$game_dir/orbelon
-
-passed=0
-failed=0
-program_pid=
-xvfb_pid=
-
-cleanup() {
-  if [[ -n $program_pid ]]; then
-    kill "$program_pid" 2>/dev/null
-    wait "$program_pid" 2>/dev/null
-  fi
-  if [[ -n $xvfb_pid ]]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
-}
-trap cleanup EXIT
-
-if [[ -z ${DISPLAY:-} ]]; then
-  export DISPLAY=:$((20 + RANDOM % 60))
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-fi
-
-# A key left down by an earlier client would repeat into our windows.
-xdotool keyup Return Escape space 2>/dev/null
-
-check() {  # check NAME STATUS
-  if [[ $2 == 0 ]]; then
-    echo "PASS $1"
-    passed=$((passed + 1))
-  else
-    echo "FAIL $1"
-    failed=$((failed + 1))
-  fi
-}
-
-# The first visible window whose name matches, waiting up to the seconds given.
-find_window() {  # find_window PATTERN SECONDS
-  local deadline=$((SECONDS + $2)) id
-  while ((SECONDS <= deadline)); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    if [[ -n $id ]]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.2
-  done
-  return 1
-}
-
-# The key goes to the focused window through the X server's own input: sent to a window that
-# loses the focus between press and release, the release would be lost and the key repeat.
-press() {  # press WINDOW KEY
-  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
-  xdotool key "$2"
-}
+source "$(dirname "$0")/lib.sh" "$@"
 
 # The canvas of the play window: 433 x 345 pixels, 24 pixels from the top of the client area.
 shoot() {  # shoot WINDOW NAME
@@ -80,21 +18,10 @@ differ() {  # differ NAME NAME
     null: 2>&1 | cut -d' ' -f1
 }
 
-(cd "$game_dir" && exec env SDL_AUDIODRIVER=dummy "$program") >"$out_dir/tilt.log" 2>&1 &
-program_pid=$!
-
-if ! start=$(find_window '^Orbelon$' 20); then
-  check "the start window opens" 1
+if ! start_game tilt; then
+  check "the game starts" 1
   exit 1
 fi
-press "$start" Return
-if ! ready=$(find_window '^Ready:$' 30); then
-  check "Begin leads to the \"Ready:\" box" 1
-  exit 1
-fi
-play=$(find_window '^Orbelon V3\.01' 5)
-check "the play window stands behind the \"Ready:\" box" $?
-press "$ready" Return
 sleep 1
 
 # What the game's own animations change in half a second: the spinning disc and pill, the
@@ -125,5 +52,4 @@ check "no box interrupted the play" "$(! xdotool search --onlyvisible --name '^(
 kill -0 "$program_pid" 2>/dev/null
 check "the program is still running" $?
 
-echo "$passed passed, $failed failed"
-((failed == 0))
+finish
