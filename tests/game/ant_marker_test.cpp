@@ -1,34 +1,12 @@
 // The player's buttons on level 1: the ant marker put out under the ball, rising to 33, and the
 // jump to it from wherever the ball rolled or fell; the right button's rage on a held pill.
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <string>
+#include <numbers>
 
 #include "game/support/game_fixture.h"
-#include "platform/scene/draw_list.h"
 
-namespace orbelon {
+namespace orbelon::gametest {
 namespace {
-
-using gametest::Game;
-using gametest::StopGame;
-using scene::Vector;
-
-void Press(Game& game, int button) {
-  game.backend.ClickAt(game.Vorlet(), 200, 200, button);
-}
-
-size_t VisualsOn(const scene::Frame& frame) {
-  return scene::CollectScene(frame).items.size();
-}
-
-int Plays(const Game& game, const std::string& file) {
-  return static_cast<int>(
-      std::count_if(game.backend.sound_calls.begin(), game.backend.sound_calls.end(),
-                    [&](const auto& c) { return c.file == file && c.call == "play"; }));
-}
 
 bool AtStart(const Vector& v, float y) {
   return v.x == 0 && v.y == y && v.z == 300;
@@ -43,12 +21,12 @@ TEST(AntMarker, OnlyOverBareBoardItRisesTo33AndTheJumpLandsAtStartHeight) {
       // Refused: another name than "base", Locked, a third button.
       w.FloorName = render == 3 ? "Base" : "base";
       w.Locked = render == 4;
-      Press(game, render == 5 ? 3 : 1);
+      game.Press(render == 5 ? 3 : 1);
     } else if (render == out) {
-      EXPECT_TRUE(w.Ant && Plays(game, "pill.daw") == 0) << "no marker was put out";
-      Press(game, 1);
+      EXPECT_TRUE(w.Ant && game.Calls("pill.daw") == 0) << "no marker was put out";
+      game.Press(1);
       game.backend.After(0, [&] {
-        EXPECT_TRUE(AtStart(Game::PositionOf(w.fAnt, w.fBase), -20) && VisualsOn(w.fAnt) == 1);
+        EXPECT_TRUE(AtStart(Game::PositionOf(w.fAnt, w.fBase), -20) && Game::VisualsOn(w.fAnt));
         game.backend.MovePointer(15, 0);  // roll away while it rises
       });
     } else if (render > out && render <= out + 110) {
@@ -59,13 +37,13 @@ TEST(AntMarker, OnlyOverBareBoardItRisesTo33AndTheJumpLandsAtStartHeight) {
       }
     } else if (render == out + 111) {
       EXPECT_TRUE(Game::PositionOf(w.fVorlet, w.fBase).x > 20 && w.xSpeed != 0);
-      Press(game, 1);
+      game.Press(1);
       game.backend.After(0, [&] {
         EXPECT_TRUE(AtStart(Game::PositionOf(w.fVorlet, w.fBase), 15))
             << "the ball lands at its start height, not the marker's 33";
-        EXPECT_TRUE(w.xSpeed == 0 && w.zSpeed == 0 && w.Ant && VisualsOn(w.fAnt) == 0);
+        EXPECT_TRUE(w.xSpeed == 0 && w.zSpeed == 0 && w.Ant && !Game::VisualsOn(w.fAnt));
         EXPECT_TRUE(w.ParticlesOn && AtStart(Game::PositionOf(w.fParticles, w.fBase), 15));
-        EXPECT_EQ(Plays(game, "pill.daw") + Plays(game, "tele.daw"), 2);
+        EXPECT_EQ(game.Calls("pill.daw") + game.Calls("tele.daw"), 2);
         throw StopGame{};
       });
     }
@@ -80,11 +58,11 @@ TEST(AntMarker, AJumpDuringAFallEndsItWithNoLifeLost) {
     engine::frmVorlet& w = game.Vorlet();
     if (render == 3) {
       w.FloorName = "base";
-      Press(game, 1);
+      game.Press(1);
     } else if (render == 4) {
       w.fVorlet.SetPosition(w.fBase, 2000, 15, 300);  // past the board's edge
     } else if (w.Locked && ++fall_steps == 10) {
-      Press(game, 1);
+      game.Press(1);
     } else if (fall_steps >= 10) {
       EXPECT_EQ(fall_steps, 10) << "the fall ended at the step of the jump";
       EXPECT_TRUE(AtStart(Game::PositionOf(w.fVorlet, w.fBase), 15) && w.Label1.Visible());
@@ -95,37 +73,47 @@ TEST(AntMarker, AJumpDuringAFallEndsItWithNoLifeLost) {
   ASSERT_TRUE(game.Play().stopped);
 }
 
+// Each pass of the rage makes the spin 5 % faster, in single precision, and fRage turns at the
+// new rate.
 TEST(Rage, AHeldPillSpinsItUpFiveSecondsAndOnlyOnce) {
   Game game;
   uint32_t start = 0;
-  float spin = 0;
+  float spin = 0, turn = 0;
   int pass = 0;
   game.backend.on_render = [&](int render) {
     engine::frmVorlet& w = game.Vorlet();
     if (render == 3) {
-      Press(game, 2);
+      game.Press(2);
     } else if (render == 4) {
-      EXPECT_TRUE(!w.Timer3.Enabled() && Plays(game, "rage.daw") == 0) << "no pill, no rage";
+      EXPECT_TRUE(!w.Timer3.Enabled() && game.Calls("rage.daw") == 0) << "no pill, no rage";
       w.Pill = true;
       w.RageSpin = 1;  // whatever was left, a rage starts slow
-      Press(game, 2);
+      game.Press(2);
       game.backend.After(0, [&] {
         start = game.backend.Now();
         spin = w.RageSpin;
-        EXPECT_TRUE(spin == 0.002f && w.Timer3.Enabled() && !w.Pill && VisualsOn(w.fRage) == 1);
+        turn = Game::TurnAboutY(w.fRage, w.fBase);
+        EXPECT_TRUE(spin == 0.002f && w.Timer3.Enabled() && !w.Pill && Game::VisualsOn(w.fRage));
       });
     } else if (start > 0 && w.Timer3.Enabled()) {
       spin = static_cast<float>(static_cast<double>(spin) * 1.05);
       ++pass;
       EXPECT_EQ(w.RageSpin, spin) << "pass " << pass << ": 5 % more, kept in single precision";
+      // Past a half turn a pass the turn can no longer be read back.
+      const float turned = Game::TurnAboutY(w.fRage, w.fBase);
+      EXPECT_TRUE(spin > 3 ||
+                  std::abs(std::remainder(turned - turn, 2 * std::numbers::pi_v<float>) - spin) <
+                      1e-5f)
+          << "pass " << pass << ": fRage turns at the new rate";
+      turn = turned;
       EXPECT_TRUE(pass != 50 || std::abs(spin - 0.0229f) < 1e-4f);
     } else if (start > 0) {
       const uint32_t lasted = game.backend.Now() - start;
       EXPECT_TRUE(lasted >= 5000 && lasted < 5060) << "the rage lasted " << lasted << " ms";
       EXPECT_TRUE(!w.fRage && w.RageSpin == spin);
-      Press(game, 2);
+      game.Press(2);
       game.backend.After(0, [&] {
-        EXPECT_TRUE(!w.Timer3.Enabled() && Plays(game, "rage.daw") == 1) << "the pill is spent";
+        EXPECT_TRUE(!w.Timer3.Enabled() && game.Calls("rage.daw") == 1) << "the pill is spent";
         throw StopGame{};
       });
     }
@@ -134,4 +122,4 @@ TEST(Rage, AHeldPillSpinsItUpFiveSecondsAndOnlyOnce) {
 }
 
 }  // namespace
-}  // namespace orbelon
+}  // namespace orbelon::gametest

@@ -2,55 +2,28 @@
 // from the shown score, the pill taken once, the single-use teleporters with their bursts, and
 // nothing at all once it has rolled off: the fall.
 
-#include <gtest/gtest.h>
-
-#include <iterator>
-#include <string>
-#include <vector>
-
 #include "game/support/game_fixture.h"
 
-namespace orbelon {
+namespace orbelon::gametest {
 namespace {
-
-using gametest::Game;
-using gametest::Near;
-using gametest::StopGame;
-
-// The ball set down over a point of the level root, as a roll there would leave it.
-void PutBallOver(engine::frmVorlet& w, scene::Vector point) {
-  w.fVorlet.SetPosition(w.fBase, point.x, w.StartY, point.z);
-}
-
-int Plays(const Game& game, const std::string& file) {
-  int count = 0;
-  for (const scripted::SoundCall& sound : game.backend.sound_calls) {
-    count += sound.file == file && sound.call == "play" && sound.flags == 0;
-  }
-  return count;
-}
 
 TEST(FloorTriggers, ACheckpointPaysFromTheShownScoreAndMovesTheDiscOn) {
   for (const bool sound : {true, false}) {
     SCOPED_TRACE(sound ? "with sound" : "silent");
-    gametest::GameOptions options;
-    options.sound = sound;
-    Game game(options);
+    Game game({ORBELON_GAME_DIR, "", sound});
     game.backend.wall_second_at_zero = 30;  // the clock stays full through the first second
     game.backend.on_render = [&](int render) {
       engine::frmVorlet& w = game.Vorlet();
       if (render == 2 || render == 20) {
-        PutBallOver(w, w.PodPos[static_cast<size_t>(w.CurrentPod)]);
+        PutBallOnDisc(w);
       }
       if (render == 3) {
         EXPECT_EQ(w.TempScore, 4100) << "1000 and 100 for each of 31 seconds";
         EXPECT_TRUE(w.CurrentPod == 1 && w.Label9.Caption() == "Checkpoints Remaining: 12");
         EXPECT_TRUE(Near(Game::PositionOf(w.fDisc, w.fBase), w.PodPos[1], 0));
-      }
-      if (render == 20) {
+      } else if (render == 20) {
         w.TimeLeft = 0;  // run down, halfway through the count-up of the first award
-      }
-      if (render == 21) {
+      } else if (render == 21) {
         EXPECT_TRUE(w.Score > 1000 && w.Score < 4100) << w.Score;
         EXPECT_EQ(w.TempScore, w.Score + 1000) << "the rest of the first award is lost";
         EXPECT_TRUE(w.TimeLeft == 31 && w.Label9.Caption() == "Checkpoints Remaining: 11");
@@ -58,34 +31,29 @@ TEST(FloorTriggers, ACheckpointPaysFromTheShownScoreAndMovesTheDiscOn) {
       }
     };
     ASSERT_TRUE(game.Play().stopped);
-    EXPECT_EQ(Plays(game, "chip.daw"), sound ? 2 : 0);
-    EXPECT_EQ(game.backend.sound_calls.empty(), !sound);
+    EXPECT_EQ(game.Calls("chip.daw"), sound ? 2 : 0);
+    EXPECT_EQ(game.backend.sound_calls.empty(), !sound) << "silent mode makes no sound call";
   }
 }
 
 TEST(FloorTriggers, ThePillAndEachTeleporterWorkOnceAndABurstMarksEachLanding) {
-  struct Visit {
-    scene::Vector over;
+  const struct {
+    float over_z;
     const char* found;
-    scene::Vector lands;  // then the pass rolls it on by its speeds
-  };
-  const Visit visits[] = {
-      {{0, 0, 0}, "PILL", {0, 15, 0}},       {{0, 0, -700}, "T1", {0, 15, 300}},
-      {{0, 0, -700}, "base", {0, 15, -700}}, {{0, 0, 700}, "T2", {0, 15, -500}},
-      {{0, 0, 700}, "base", {0, 15, 700}},   {{0, 0, 0}, "base", {0, 15, 0}},
-  };
+    float lands_z;  // then the pass rolls it on by its speeds
+  } visits[] = {{0, "PILL", 0},    {-700, "T1", 300},  {-700, "base", -700},
+                {700, "T2", -500}, {700, "base", 700}, {0, "base", 0}};
   const size_t count = std::size(visits);
   Game game;
   engine::frmVorlet& w = game.Vorlet();
-  std::vector<scene::Frame> bursts;
+  std::vector<Frame> bursts;
   std::vector<float> heights;  // of the latest burst, above the board
   game.backend.on_render = [&](int render) {
     const auto visit = static_cast<size_t>(render - 2);  // one visit a pass from render 2 on
     if (visit >= 1 && visit <= count) {
-      const Visit& v = visits[visit - 1];
-      EXPECT_EQ(w.FloorName, v.found) << "visit " << visit;
+      EXPECT_EQ(w.FloorName, visits[visit - 1].found) << "visit " << visit;
       EXPECT_TRUE(Near(Game::PositionOf(w.fVorlet, w.fBase),
-                       {v.lands.x + 0.5f, v.lands.y, v.lands.z - 0.25f}, 1e-4f))
+                       {0.5f, 15, visits[visit - 1].lands_z - 0.25f}, 1e-4f))
           << "visit " << visit << " lands and rolls on with its speed";
     }
     if (visit == 0) {
@@ -93,7 +61,7 @@ TEST(FloorTriggers, ThePillAndEachTeleporterWorkOnceAndABurstMarksEachLanding) {
       w.zSpeed = -0.25f;
     }
     if (visit < count) {
-      PutBallOver(w, visits[visit].over);
+      w.fVorlet.SetPosition(w.fBase, 0, w.StartY, visits[visit].over_z);
     } else if (visit == count) {
       game.backend.MovePointer(0, 12);  // the near side down: the burst leans with the board
     }
@@ -110,7 +78,7 @@ TEST(FloorTriggers, ThePillAndEachTeleporterWorkOnceAndABurstMarksEachLanding) {
   ASSERT_TRUE(game.Play().stopped);
   EXPECT_TRUE(w.Pill && !w.mPill && !w.fPill) << "the pill is taken and released";
   EXPECT_TRUE(!w.fTele1 && !w.fTele2 && w.mTele1 && w.mTeleBase2) << "meshes kept for a rebuild";
-  EXPECT_TRUE(Plays(game, "pill.daw") == 1 && Plays(game, "tele.daw") == 2);
+  EXPECT_TRUE(game.Calls("pill.daw") == 1 && game.Calls("tele.daw") == 2);
   ASSERT_EQ(bursts.size(), 2u);
   EXPECT_TRUE(scene::CollectScene(bursts[0]).items.empty()) << "the second burst took over";
   EXPECT_TRUE(Near(Game::PositionOf(bursts[1], w.fBase), {0, 81, -500}, 0));
@@ -121,8 +89,8 @@ TEST(FloorTriggers, ThePillAndEachTeleporterWorkOnceAndABurstMarksEachLanding) {
 TEST(FloorTriggers, RollingOffTheBoardDropsAHundredStepsAlongTheBoardsNormalAndCostsALife) {
   Game game;
   engine::frmVorlet& w = game.Vorlet();
-  std::vector<scene::Vector> balls;  // relative to the level root, one a picture
-  std::vector<int> falling;          // the pictures drawn while the ball is locked
+  std::vector<Vector> balls;  // relative to the level root, one a picture
+  std::vector<int> falling;   // the pictures drawn while the ball is locked
   game.backend.on_render = [&](int render) {
     if (render == 3) {
       game.backend.MovePointer(20, 0);  // the right side down, and wait
@@ -136,18 +104,16 @@ TEST(FloorTriggers, RollingOffTheBoardDropsAHundredStepsAlongTheBoardsNormalAndC
   int boxes = 0;
   game.backend.on_box = [&](const scripted::BoxRecord& box) {
     if (++boxes == 2) {
-      EXPECT_EQ(box.title, "Ready:");
-      EXPECT_TRUE(w.Lives == 2 && w.FallStep == 101) << w.Lives << " lives";
+      EXPECT_TRUE(box.title == "Ready:" && w.Lives == 2 && w.FallStep == 101) << w.Lives;
       throw StopGame{};
     }
     game.backend.After(100, [&game] { game.backend.AnswerOpenBox(); });
   };
   ASSERT_TRUE(game.Play().stopped);
-
   ASSERT_EQ(falling.size(), 100u);
-  EXPECT_EQ(Plays(game, "fall.daw"), 100);
+  EXPECT_EQ(game.Calls("fall.daw"), 100);
   const auto last_rolled = static_cast<size_t>(falling.front() - 2);
-  const scene::Vector off = balls[last_rolled];
+  const Vector off = balls[last_rolled];
   EXPECT_GT(off.x, 300) << "the ball left by the lowered side";
   for (size_t step = 1; step <= 100; ++step) {
     EXPECT_TRUE(Near(balls[last_rolled + step],
@@ -157,4 +123,4 @@ TEST(FloorTriggers, RollingOffTheBoardDropsAHundredStepsAlongTheBoardsNormalAndC
 }
 
 }  // namespace
-}  // namespace orbelon
+}  // namespace orbelon::gametest

@@ -1,35 +1,21 @@
-// Level 2 built on top of a level 1 in any state: whatever level 1 used up or left running, the
-// teardown finishes and level 2 stands complete, with the arrow of level 1 still at work.
+// Winning level 1: the extra life, the fly-away, the winner's box and the score settled; then
+// level 2 built on top of a level 1 in any state, or a level 2 that cannot be built.
 
-#include <gtest/gtest.h>
+#include <stdexcept>
 
-#include <cmath>
-#include <functional>
-#include <string>
+#include "game/support/game_fixture.h"
 
-#include "game/endlevel_play.h"
-#include "platform/scene/scene_objects.h"
-
-namespace orbelon {
+namespace orbelon::gametest {
 namespace {
 
-using gametest::Game;
-using gametest::StopGame;
-using namespace endleveltest;
-using scene::Frame;
-using scene::Vector;
-
-size_t VisualsOn(const Frame& frame) {
-  return frame ? frame.Node()->visuals.size() : 0;
-}
-
-struct Level1State {
-  const char* name;
-  std::function<void(engine::frmVorlet&)> leave;
-};
-
+// Whatever level 1 used up or left running, the teardown finishes and level 2 stands complete,
+// with the arrow of level 1 still at work. A bonus landed during the fly-away is counted only as
+// far as the fly-away's 100 steps reach before the winner's box quotes the score.
 TEST(Level2, StandsCompleteWhateverLevel1LeftBehind) {
-  const Level1State states[] = {
+  const struct {
+    const char* name;
+    std::function<void(engine::frmVorlet&)> leave;
+  } states[] = {
       {"teleporters and pill used, UFO removed, rage over",
        [](engine::frmVorlet& w) {
          w.fUFO.DeleteVisual(w.mUFO1);
@@ -37,16 +23,17 @@ TEST(Level2, StandsCompleteWhateverLevel1LeftBehind) {
          w.fUFO = w.fBeam = w.fRage = Frame();
          w.UFOActive = false;
        }},
-      {"UFO removal due, rage running, marker out",
+      {"UFO removal due, rage running, marker out, four lives",
        [](engine::frmVorlet& w) {
          w.Timer4.SetEnabled(true);
          w.fRage.AddVisual(w.mRage);
          w.Timer3.SetEnabled(true);
          w.fAnt.AddVisual(w.mAnt);
          w.Ant = false;
+         w.Lives = 4;
        }},
   };
-  for (const Level1State& state : states) {
+  for (const auto& state : states) {
     SCOPED_TRACE(state.name);
     const bool used_up = &state == &states[0];
     Game game;
@@ -54,6 +41,9 @@ TEST(Level2, StandsCompleteWhateverLevel1LeftBehind) {
     AnswerEveryBox(game, seen);
     Frame old_root;
     uint32_t level2_began = 0;
+    int fly_renders = 0;
+    int32_t score_at_fly = 0;
+    float camera_at_fly = 0;
     game.backend.on_render = [&](int render) {
       engine::frmVorlet& w = game.Vorlet();
       // Over teleporter 1, teleporter 2 and the pill in turn, as a player rolls.
@@ -67,36 +57,93 @@ TEST(Level2, StandsCompleteWhateverLevel1LeftBehind) {
         old_root = w.fBase;
         BallOnLastDisc(w);
       }
+      const Vector camera = Game::PositionOf(w.MyCamera, w.fVorlet);
+      const float distance = std::hypot(camera.x, camera.y, camera.z);
+      if (w.CurrentPod > w.Pods && ++fly_renders == 1) {
+        score_at_fly = w.Score;
+        camera_at_fly = distance;
+        w.TempScore += 20000;  // as an ant jump beside the UFO would give
+      } else if (w.CurrentPod > w.Pods && fly_renders == 100) {
+        EXPECT_GT(distance, camera_at_fly + 9000) << "the camera backs away";
+      }
       if (game.Globals().CurrentLevel != 2) {
         return;
       }
       if (level2_began == 0) {
         level2_began = game.backend.Now();
         const Frame scene_frame = game.SceneFrame();
+        EXPECT_TRUE(fly_renders == 100 && w.Score == w.TempScore && w.CurrentPod == 0)
+            << "the score is settled after the box";
         EXPECT_TRUE(w.UFOActive && w.Ant && !w.Pill && !w.Timer3.Enabled() && w.Lives == 3);
         EXPECT_TRUE(w.Pods == 11 && w.Label8.Caption() == "LEVEL: Demo2" &&
                     w.Label9.Caption() == "Checkpoints Remaining: 12");
-        const Vector ball = Game::PositionOf(w.fVorlet, scene_frame);
-        EXPECT_TRUE(ball.x == 0 && ball.y == 11 && ball.z == 0) << "the ball is on the start point";
+        EXPECT_TRUE(Near(Game::PositionOf(w.fVorlet, scene_frame), {0, 11, 0}, 0))
+            << "the ball is on the start point";
         EXPECT_FLOAT_EQ(w.fDisc.Node()->spin_rate, -0.25f) << "the disc turns the other way";
         EXPECT_EQ(Game::PositionOf(w.fUFO, w.fBase).y, 80) << "the UFO flies at level 2's height";
-        EXPECT_TRUE(VisualsOn(w.fTele1) == 2 && VisualsOn(w.fTele2) == 2 &&
-                    VisualsOn(w.fPill) == 1);
-        EXPECT_TRUE(VisualsOn(w.fRage) == 0 && VisualsOn(w.fAnt) == 0) << "rage or marker stayed";
+        EXPECT_TRUE(Game::VisualsOn(w.fTele1) == 2 && Game::VisualsOn(w.fTele2) == 2 &&
+                    Game::VisualsOn(w.fPill) == 1);
+        EXPECT_TRUE(!Game::VisualsOn(w.fRage) && !Game::VisualsOn(w.fAnt)) << "rage or marker";
         EXPECT_TRUE(w.fArrow.GetParent() == old_root && old_root.GetParent() == scene_frame);
         EXPECT_EQ(scene::CollectScene(old_root).items.size(), 1u) << "only the arrow is left";
         const Vector disc = Game::PositionOf(w.fDisc, w.fArrow);
         EXPECT_LT(std::abs(disc.x) + std::abs(disc.y), 0.01f * disc.z) << "the arrow points away";
         EXPECT_EQ(game.PickFirst(scene_frame, {0, 18, 0})->name, "base");
         EXPECT_EQ(game.PickFirst(w.fBase, {847, 18, 0})->name, "") << "the rim has no name";
+        EXPECT_EQ(game.backend.show_count, -1) << "the pointer is hidden again";
       } else if (game.backend.Now() > level2_began + 3500) {
-        EXPECT_TRUE(w.UFOActive && VisualsOn(w.fUFO) == 2) << "the new UFO was removed";
+        EXPECT_TRUE(w.UFOActive && Game::VisualsOn(w.fUFO) == 2) << "the new UFO was removed";
         throw StopGame{};
       }
     };
     ASSERT_TRUE(game.Play().stopped);
+    ASSERT_EQ(BoxTitles(game.backend), (std::vector<std::string>{"Ready:", "WINNER:", "Ready:"}));
+    EXPECT_EQ(seen[1].box.prompt, std::to_string(score_at_fly + 10000) + " : Congratulations !!!")
+        << "the box quotes the score as counted: at most 100 steps of 100";
+    EXPECT_TRUE(seen[1].lives == 4 && seen[2].lives == 3) << "a life won, never more than four";
+  }
+}
+
+// The music is loaded before level 1 is torn down, and the board after it.
+// Without level 2's music the win stops before the teardown and level 1 plays on; without its
+// board the teardown has already happened, so the game ends naming the file instead of playing
+// on in a half-built level.
+TEST(Level2, AMissingLevel2FileStopsTheBuildWhereItFails) {
+  for (const std::string file : {"theme2.daw", "spiderb.dax"}) {
+    SCOPED_TRACE(file);
+    FolderWithout folder(file);
+    Game game({folder.Path(), "", true});
+    std::vector<BoxSeen> seen;
+    AnswerEveryBox(game, seen);
+    scene::Frame level1_root;
+    game.backend.on_render = [&](int render) {
+      engine::frmVorlet& w = game.Vorlet();
+      if (render == 3) {
+        level1_root = w.fBase;
+        w.Timer4.SetEnabled(true);
+        BallOnLastDisc(w);
+      }
+      if (seen.size() == 2) {
+        EXPECT_TRUE(w.fBase == level1_root && w.UFOActive && !w.Timer4.Enabled());
+        EXPECT_TRUE(game.Globals().CurrentLevel == 2 && w.Score == w.TempScore && w.Lives == 4);
+        EXPECT_TRUE(w.StartY == 15 && w.Label8.Caption() == "LEVEL: Demo1");
+        EXPECT_EQ(game.backend.show_count, 0) << "the win ended before its pointer hide";
+        EXPECT_EQ(game.backend.PlayingLoops(), std::set<std::string>{"msgb.daw"});
+        throw StopGame{};
+      }
+    };
+    if (file == "theme2.daw") {
+      ASSERT_TRUE(game.Play().stopped) << "level 1 does not play on";
+      continue;
+    }
+    try {
+      game.Play();
+      ADD_FAILURE() << "the game went on without level 2's board";
+    } catch (const std::runtime_error& error) {
+      EXPECT_NE(std::string(error.what()).find("spiderb.dax"), std::string::npos) << error.what();
+    }
   }
 }
 
 }  // namespace
-}  // namespace orbelon
+}  // namespace orbelon::gametest

@@ -1,69 +1,34 @@
 // Lives lost to the tilt limit: the "TILT !!!" box, a new life behind its "Ready:" box with the
 // board level again, and on the last life the game-over box, the closing window and the end.
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdint>
-#include <set>
-#include <string>
-#include <vector>
-
 #include "game/support/game_fixture.h"
-#include "screens/frm_order.h"
 
-namespace orbelon {
+namespace orbelon::gametest {
 namespace {
-
-using gametest::Game;
-using gametest::StopGame;
-
-struct BoxSeen {
-  scripted::BoxRecord box;
-  int icons = 0;
-  bool clock_shown = false;
-  std::set<std::string> loops;
-};
-
-// Answers every box as a player does, and the closing window with Enter; tilts the board over
-// at the given renders, after giving the player a score.
-void PlayLikeAPlayer(Game& game, std::vector<BoxSeen>& seen, std::vector<int> tilts,
-                     int32_t score = 0) {
-  game.backend.on_box = [&game, &seen](const scripted::BoxRecord& box) {
-    engine::frmVorlet& w = game.Vorlet();
-    seen.push_back({box, w.Image1.Visible() + w.Image2.Visible() + w.Image3.Visible(),
-                    w.Label1.Visible(), game.backend.PlayingLoops()});
-    game.backend.After(100, [&game] { game.backend.AnswerOpenBox(); });
-    if (box.prompt.find("G A M E") != std::string::npos) {
-      game.backend.After(400, [&game] { game.backend.PressKey(game.program.ClosingWindow(), 13); });
-    }
-  };
-  game.backend.on_render = [&game, tilts, score](int render) {
-    if (render == 2) {
-      game.Vorlet().Score = game.Vorlet().TempScore = score;
-    }
-    if (std::find(tilts.begin(), tilts.end(), render) != tilts.end()) {
-      game.backend.MovePointer(0, 900);  // well past the board's side
-    }
-  };
-}
 
 // Ready, then three times TILT and Ready, the last Ready replaced by the game-over box.
 TEST(LifeCycle, ThreeTiltsEndTheGameThroughTheClosingWindowWithOrWithoutSound) {
   for (const bool sound : {true, false}) {
     SCOPED_TRACE(sound ? "with sound" : "silent");
-    Game game(gametest::GameOptions{ORBELON_GAME_DIR, "", sound});
+    Game game({ORBELON_GAME_DIR, "", sound});
     std::vector<BoxSeen> seen;
-    PlayLikeAPlayer(game, seen, {3, 10, 17}, sound ? 0 : 2300);
+    AnswerEveryBox(game, seen);
+    game.backend.on_render = [&](int render) {
+      if (render == 2) {
+        game.Vorlet().Score = game.Vorlet().TempScore = sound ? 0 : 2300;
+      }
+      if (render == 3 || render == 10 || render == 17) {
+        game.backend.MovePointer(0, 900);  // well past the board's side
+      }
+    };
     EXPECT_EQ(game.Play().exit_status, 0);
     const auto loops = sound ? std::set<std::string>{"msgb.daw"} : std::set<std::string>{};
     ASSERT_EQ(seen.size(), 7u);
     for (size_t i = 0; i < seen.size(); ++i) {
       const scripted::BoxRecord& box = seen[i].box;
       SCOPED_TRACE("box " + std::to_string(i) + ": " + box.prompt);
-      EXPECT_EQ(box.show_count, 0) << "the pointer is shown for every box";
-      EXPECT_EQ(seen[i].loops, loops);
-      EXPECT_FALSE(seen[i].clock_shown) << "the clock is hidden under every box";
+      EXPECT_TRUE(box.show_count == 0 && !seen[i].clock_shown && seen[i].loops == loops)
+          << "the pointer shown, the clock hidden and the message sound on under every box";
       if (i % 2 == 1) {
         EXPECT_TRUE(box.title == "Sorry:" && box.prompt == "TILT !!!" && box.style == 16);
       } else if (i < 6) {
@@ -92,7 +57,7 @@ TEST(LifeCycle, ThreeTiltsEndTheGameThroughTheClosingWindowWithOrWithoutSound) {
 TEST(LifeCycle, ABoardOnItsSideIsNoTiltAndANewLifeStartsLevelWhereItShould) {
   Game game;
   std::vector<BoxSeen> seen;
-  PlayLikeAPlayer(game, seen, {});
+  AnswerEveryBox(game, seen);
   game.backend.on_render = [&](int render) {
     if (render != 3) {
       return;
@@ -112,10 +77,9 @@ TEST(LifeCycle, ABoardOnItsSideIsNoTiltAndANewLifeStartsLevelWhereItShould) {
     ASSERT_EQ(seen.size(), 3u) << "TILT, then Ready";
     EXPECT_EQ(w.Text15.Text(), "UpsideDown");
     const auto [dir, up] = Game::AxesOf(w.fBase, scene);
-    EXPECT_TRUE(gametest::Near(dir, w.BaseDir, 1e-6f) && gametest::Near(up, w.BaseUp, 1e-6f))
+    EXPECT_TRUE(Near(dir, w.BaseDir, 1e-6f) && Near(up, w.BaseUp, 1e-6f))
         << "the board is back at its rest orientation";
-    EXPECT_TRUE(gametest::Near(Game::PositionOf(w.fVorlet, scene), {0, 15, 300}, 0) &&
-                w.xSpeed == 0)
+    EXPECT_TRUE(Near(Game::PositionOf(w.fVorlet, scene), {0, 15, 300}, 0) && w.xSpeed == 0)
         << "the ball waits on the start point";
     const scene::Vector disc = Game::PositionOf(w.fDisc, w.fBase);
     EXPECT_TRUE(disc.x == w.PodPos[3].x && disc.z == w.PodPos[3].z && w.CurrentPod == 3 &&
@@ -130,4 +94,4 @@ TEST(LifeCycle, ABoardOnItsSideIsNoTiltAndANewLifeStartsLevelWhereItShould) {
 }
 
 }  // namespace
-}  // namespace orbelon
+}  // namespace orbelon::gametest

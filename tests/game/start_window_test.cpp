@@ -1,23 +1,15 @@
 // The start window: the keys on a fresh window, "Instructions" before "Begin", and a start
 // window that never comes back once play has begun.
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <utility>
-
-#include "game/startup_run.h"
+#include "game/support/game_fixture.h"
 #include "startup/frm_rules.h"
 
-namespace orbelon {
+namespace orbelon::gametest {
 namespace {
-
-using gametest::Game;
-using gametest::StopGame;
-using namespace startuptest;
 
 TEST(StartWindow, EnterOrSpaceOnAFreshWindowBeginsTheGame) {
   for (int key : {kEnter, kSpace}) {
+    SCOPED_TRACE(key);
     Game game(StartOptions("nosound"));
     startup::frmStart& start = game.program.StartWindow();
     game.backend.At(1000, [&] {
@@ -25,13 +17,12 @@ TEST(StartWindow, EnterOrSpaceOnAFreshWindowBeginsTheGame) {
       game.backend.PressKey(start, key);
     });
     game.backend.At(6000, [&] {
-      ASSERT_TRUE(game.program.HasPlayWindow()) << "key " << key << " did not begin the game";
-      EXPECT_TRUE(game.Vorlet().IsVisible()) << "key " << key;
-      EXPECT_FALSE(start.IsVisible()) << "key " << key;
-      EXPECT_TRUE(start.IsLoaded()) << "the start window stays loaded, hidden";
+      ASSERT_TRUE(game.program.HasPlayWindow()) << "the key did not begin the game";
+      EXPECT_TRUE(game.Vorlet().IsVisible() && !start.IsVisible() && start.IsLoaded())
+          << "the start window stays loaded, hidden";
       throw StopGame{};
     });
-    ASSERT_TRUE(RunProgram(game).stopped) << "key " << key;
+    ASSERT_TRUE(RunProgram(game).stopped);
   }
 }
 
@@ -47,9 +38,8 @@ TEST(StartWindow, InstructionsAsOftenAsWantedThenBegin) {
     game.backend.At(at, [&] { game.backend.Click(start, start.Command1); });
     game.backend.At(at + 500, [&] {
       startup::frmRules& rules = game.program.RulesWindow();
-      ASSERT_TRUE(rules.IsVisible()) << "no rules window";
-      EXPECT_TRUE(rules.GetPicture() && rules.GetPicture()->width == 400 &&
-                  rules.GetPicture()->height == 400);
+      ASSERT_TRUE(rules.IsVisible() && rules.GetPicture()) << "no rules window";
+      EXPECT_TRUE(rules.GetPicture()->width == 400 && rules.GetPicture()->height == 400);
       for (int key : {kEnter, kEsc, kSpace, kTab, int{'q'}}) {
         game.backend.PressKey(rules, key);
       }
@@ -66,15 +56,13 @@ TEST(StartWindow, InstructionsAsOftenAsWantedThenBegin) {
     at += 2000;
   }
   game.backend.At(at, [&] { game.backend.Click(start, start.OKButton); });
-  game.backend.At(at + 5000, [&] { throw StopGame{}; });
+  game.StopAt(at + 5000);
   ASSERT_TRUE(RunProgram(game).stopped);
-
   EXPECT_EQ(WindowEvents(game.backend, "frmRules", "show"), 3);
   EXPECT_EQ(WindowEvents(game.backend, "frmStart", "show"), 1)
       << "the start window is never seen again after Begin";
-  ASSERT_TRUE(game.program.HasPlayWindow());
-  EXPECT_TRUE(game.Vorlet().IsVisible());
+  EXPECT_TRUE(game.program.HasPlayWindow() && game.Vorlet().IsVisible());
 }
 
 }  // namespace
-}  // namespace orbelon
+}  // namespace orbelon::gametest

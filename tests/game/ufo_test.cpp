@@ -1,35 +1,10 @@
 // The UFO on level 1: it hunts the resting ball, lights its beam within 150, shoots the ball down
 // within 50 for a life, and an ant jump landing beside it destroys it.
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <string>
-
 #include "game/support/game_fixture.h"
-#include "platform/scene/draw_list.h"
 
-namespace orbelon {
+namespace orbelon::gametest {
 namespace {
-
-using gametest::Game;
-using gametest::StopGame;
-using scene::Vector;
-
-void Press(Game& game, int button) {
-  game.backend.ClickAt(game.Vorlet(), 200, 200, button);
-}
-
-size_t VisualsOn(const scene::Frame& frame) {
-  return scene::CollectScene(frame).items.size();
-}
-
-int Calls(const Game& game, const std::string& file, const std::string& call) {
-  return static_cast<int>(
-      std::count_if(game.backend.sound_calls.begin(), game.backend.sound_calls.end(),
-                    [&](const auto& c) { return c.file == file && c.call == call; }));
-}
 
 // The ball rests on the start point (0, 15, 300) in these tests.
 bool Within(const Vector& ufo, float range) {
@@ -52,43 +27,38 @@ TEST(Ufo, HuntsTheRestingBallBeamsWithin150AndShootsItDownWithin50) {
         EXPECT_TRUE(Within(ufo, 50) && !Within(last, 50)) << "caught in the first pass within 50";
       } else if (shot_steps == 50) {
         // A marker is out and a pill held: either button would act if it were heard.
-        Press(game, 1);
-        Press(game, 2);
+        game.Press(1);
+        game.Press(2);
         game.backend.After(0, [&w] { EXPECT_TRUE(!w.Ant && w.Pill && w.CanFall); });
       }
-      return;
-    }
-    if (shot_steps == 0) {
+    } else if (shot_steps == 0) {
       // 1.2 toward the ball, which lies 69 lower: only the run along the board remains.
       const float step = 1.2f / std::hypot(std::hypot(last.x, 300 - last.z), 69.0f);
-      EXPECT_TRUE(std::abs(ufo.x - last.x * (1 - step)) < 1e-3f &&
-                  std::abs(ufo.z - (last.z + (300 - last.z) * step)) < 1e-3f && ufo.y == 84)
-          << "pass " << render - 1 << " went from " << last.x << ", " << last.z;
-      const Vector beam = Game::PositionOf(w.fBeam, w.fBase);
-      EXPECT_TRUE(beam.x == ufo.x && beam.y == 64 && beam.z == ufo.z);
-      EXPECT_TRUE(w.BeamOn == Within(ufo, 150) && VisualsOn(w.fBeam) == (w.BeamOn ? 1u : 0u))
+      EXPECT_TRUE(Near(ufo, {last.x * (1 - step), 84, last.z + (300 - last.z) * step}, 1e-3f))
+          << "pass " << render - 1;
+      EXPECT_TRUE(Near(Game::PositionOf(w.fBeam, w.fBase), {ufo.x, 64, ufo.z}, 0));
+      EXPECT_TRUE(w.BeamOn == Within(ufo, 150) && (Game::VisualsOn(w.fBeam) == 1) == w.BeamOn)
           << "pass " << render - 1 << " at " << ufo.x << ", " << ufo.z;
       last = ufo;
       // Put out just before the hit: the rising marker would soon tip the resting ball.
       if (Within(ufo, 51) && w.Ant) {
         w.FloorName = "base";
         w.Pill = true;
-        Press(game, 1);
+        game.Press(1);
       }
       if (render > 1000) {
         ADD_FAILURE() << "the UFO never caught the ball";
         throw StopGame{};
       }
     } else if (++after_hit == 1) {
-      EXPECT_EQ(shot_steps, 100);
-      EXPECT_EQ(Calls(game, "fall.daw", "play"), 100);
+      EXPECT_TRUE(shot_steps == 100 && game.Calls("fall.daw") == 100) << shot_steps;
       EXPECT_TRUE(w.Lives == 2 && !w.IsShot && !w.Locked) << "Reset took a life";
       EXPECT_EQ(game.backend.PlayingLoops().count("laser.daw"), 0u) << "Reset stops the laser";
-      EXPECT_TRUE(ufo.x == 700 && ufo.y == 84 && ufo.z == 0) << "back at its post";
+      EXPECT_TRUE(Near(ufo, {700, 84, 0}, 0)) << "back at its post";
       EXPECT_EQ(Game::PositionOf(w.fBeam, w.fBase).x, 700);
     } else {
-      EXPECT_TRUE(!w.BeamOn && VisualsOn(w.fBeam) == 0) << "the next pass is a far one";
-      EXPECT_EQ(Calls(game, "laser.daw", "play"), 1) << "one loop, started once";
+      EXPECT_TRUE(!w.BeamOn && !Game::VisualsOn(w.fBeam)) << "the next pass is a far one";
+      EXPECT_EQ(game.Calls("laser.daw"), 1) << "one loop, started once";
       EXPECT_FALSE(w.Ant) << "the marker outlived the life";
       throw StopGame{};
     }
@@ -109,14 +79,14 @@ TEST(Ufo, AJumpWithin20DestroysItForTenThousandAndTimer4RemovesIt3sLater) {
     if (w.fUFO) {
       w.fUFO.SetPosition(w.fBase, dx, 84, 300 + dz);
     }
-    Press(game, 1);
+    game.Press(1);
   };
   game.backend.on_render = [&](int render) {
     engine::frmVorlet& w = game.Vorlet();
     if (w.Ant && (render == 3 || render == 5 || render == 7 ||
                   (removed_at > 0 && render == removed_at + 1))) {
       w.FloorName = "base";
-      Press(game, 1);
+      game.Press(1);
     } else if (render == 4) {
       jump_beside_ufo(w, 20, -19.9f);
       game.backend.After(0, [&] {
@@ -128,7 +98,7 @@ TEST(Ufo, AJumpWithin20DestroysItForTenThousandAndTimer4RemovesIt3sLater) {
       game.backend.After(0, [&] {
         EXPECT_TRUE(w.TempScore == before + 10000 && w.Timer4.Enabled());
         hit_time = game.backend.Now();
-        laser_stops = Calls(game, "laser.daw", "stop");
+        laser_stops = game.Calls("laser.daw", "stop");
         wreck = Game::PositionOf(w.fUFO, w.fBase);
         w.fUFO.GetOrientation(w.fBase, dir, up);
       });
@@ -144,7 +114,7 @@ TEST(Ufo, AJumpWithin20DestroysItForTenThousandAndTimer4RemovesIt3sLater) {
       const uint32_t waited = game.backend.Now() - hit_time;
       EXPECT_TRUE(waited >= 3000 && waited < 3060) << "removed after " << waited << " ms";
       EXPECT_TRUE(!w.fUFO && !w.fBeam && !w.Timer4.Enabled());
-      EXPECT_EQ(Calls(game, "laser.daw", "stop"), laser_stops + 1) << "the laser stops with it";
+      EXPECT_EQ(game.Calls("laser.daw", "stop"), laser_stops + 1) << "the laser stops with it";
     } else if (removed_at > 0 && render == removed_at + 2) {
       jump_beside_ufo(w, 0, 0);
       game.backend.After(0, [&] {
@@ -160,4 +130,4 @@ TEST(Ufo, AJumpWithin20DestroysItForTenThousandAndTimer4RemovesIt3sLater) {
 }
 
 }  // namespace
-}  // namespace orbelon
+}  // namespace orbelon::gametest

@@ -1,23 +1,13 @@
 // A whole game as a player plays it: the start window, "Begin", every checkpoint of both levels
 // in turn, the winner's boxes and the closing window, and the end of the program.
 
-#include <gtest/gtest.h>
+#include "game/support/game_fixture.h"
 
-#include <set>
-#include <string>
-#include <vector>
-
-#include "game/endlevel_play.h"
-#include "game/startup_run.h"
-
-namespace orbelon {
+namespace orbelon::gametest {
 namespace {
 
-using gametest::Game;
-using namespace endleveltest;
-
 TEST(WholeGame, FromTheStartWindowThroughBothLevelsToTheClosingWindow) {
-  Game game(startuptest::StartOptions(""));
+  Game game(StartOptions(""));
   std::vector<BoxSeen> seen;
   AnswerEveryBox(game, seen);
   startup::frmStart& start = game.program.StartWindow();
@@ -40,7 +30,7 @@ TEST(WholeGame, FromTheStartWindowThroughBothLevelsToTheClosingWindow) {
       PutBallOnDisc(w);
     }
   };
-  ASSERT_EQ(startuptest::RunProgram(game).exit_status, 0);
+  ASSERT_EQ(RunProgram(game).exit_status, 0);
 
   std::vector<std::string> expected;
   for (int left :
@@ -52,7 +42,7 @@ TEST(WholeGame, FromTheStartWindowThroughBothLevelsToTheClosingWindow) {
     EXPECT_GE(targets[i] - targets[i - 1], 3800) << "checkpoint " << i << " came late";
   }
 
-  ASSERT_EQ(startuptest::BoxTitles(game.backend),
+  ASSERT_EQ(BoxTitles(game.backend),
             (std::vector<std::string>{"Ready:", "WINNER:", "Ready:", "WINNER:", "Order:"}));
   const std::set<std::string> msgb{"msgb.daw"};
   EXPECT_TRUE(seen[0].lives == 3 && seen[0].loops == msgb);
@@ -66,9 +56,9 @@ TEST(WholeGame, FromTheStartWindowThroughBothLevelsToTheClosingWindow) {
 
   engine::frmVorlet& w = game.Vorlet();
   EXPECT_TRUE(w.Label8.Caption() == "LEVEL: Demo2" && w.Score == targets[24]);
-  EXPECT_EQ(startuptest::WindowEvents(game.backend, "frmOrder", "show"), 1);
+  EXPECT_EQ(WindowEvents(game.backend, "frmOrder", "show"), 1);
   EXPECT_FALSE(w.IsVisible()) << "the closing window hides the play window";
 }
 
 }  // namespace
-}  // namespace orbelon
+}  // namespace orbelon::gametest

@@ -3,7 +3,7 @@
 // The game on the scripted platform, as the game tests drive it: a scripted backend, a runtime
 // whose program folder holds the generated data files, and the program with its windows.
 //
-//   gametest::Game game;
+//   Game game;
 //   game.backend.At(500, [&] { seen = game.Vorlet().Lives; });
 //   game.StopAt(1000);
 //   EXPECT_TRUE(game.Play().stopped);
@@ -12,14 +12,19 @@
 // when a scripted action throws StopGame, the game ends the process, or something fails.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "engine/frm_vorlet.h"
 #include "engine/input/module1.h"
@@ -28,11 +33,17 @@
 #include "platform/runtime/runtime.h"
 #include "platform/scene/draw_list.h"
 #include "platform/scene/scene.h"
+#include "platform/scene/scene_objects.h"
 #include "platform/scripted/scripted_backend.h"
+#include "screens/frm_order.h"
+#include "startup/frm_start.h"
 #include "startup/program.h"
 #include "startup/sound_bank.h"
 
 namespace orbelon::gametest {
+
+using scene::Frame;
+using scene::Vector;
 
 // Thrown from a scripted action (or a render hook) to end a run.
 struct StopGame {};
@@ -103,7 +114,6 @@ class Game {
   RunEnd Play() {
     return Run([this] { program.PlayWindow().Show(); });
   }
-
   void StopAt(uint32_t time_ms) {
     backend.At(time_ms, [] { throw StopGame{}; });
   }
@@ -116,33 +126,43 @@ class Game {
     return game;
   }
 
+  // A click of a button (1 left, 2 right) on the canvas.
+  void Press(int button) { backend.ClickAt(Vorlet(), 200, 200, button); }
+  // How often the buffer loaded from the file was played (or stopped, loaded).
+  int Calls(const std::string& file, const std::string& what = "play") const {
+    return static_cast<int>(std::count_if(
+        backend.sound_calls.begin(), backend.sound_calls.end(),
+        [&](const scripted::SoundCall& call) { return call.file == file && call.call == what; }));
+  }
+
   // --- Reading the scene ----------------------------------------------------------------
-  scene::Frame SceneFrame() { return Vorlet().Tessor1.SceneFrame(); }
-  static scene::Vector PositionOf(const scene::Frame& frame, const scene::Frame& ref) {
-    scene::Vector position;
+  Frame SceneFrame() { return Vorlet().Tessor1.SceneFrame(); }
+  static Vector PositionOf(const Frame& frame, const Frame& ref) {
+    Vector position;
     frame.GetPosition(ref, position);
     return position;
   }
   // The frame's z axis (dir) and y axis (up) in ref's coordinates.
-  static std::pair<scene::Vector, scene::Vector> AxesOf(const scene::Frame& frame,
-                                                        const scene::Frame& ref) {
-    scene::Vector dir, up;
+  static std::pair<Vector, Vector> AxesOf(const Frame& frame, const Frame& ref) {
+    Vector dir, up;
     frame.GetOrientation(ref, dir, up);
     return {dir, up};
   }
   // The angle of the frame's z axis about ref's y axis.
-  static float TurnAboutY(const scene::Frame& frame, const scene::Frame& ref) {
-    const scene::Vector dir = AxesOf(frame, ref).first;
+  static float TurnAboutY(const Frame& frame, const Frame& ref) {
+    const Vector dir = AxesOf(frame, ref).first;
     return std::atan2(dir.x, dir.z);
   }
+  // The visuals hanging on the frame itself; none on a released frame.
+  static size_t VisualsOn(const Frame& frame) { return frame ? frame.Node()->visuals.size() : 0; }
+
   // The nearest visual under the level root that a ray meets (origin and direction in ref's
   // coordinates), as the floor picks see it: its name and the point met, in ref's coordinates.
   struct Hit {
     std::string name;
-    scene::Vector point;
+    Vector point;
   };
-  std::optional<Hit> PickFirst(const scene::Frame& ref, scene::Vector origin,
-                               scene::Vector direction = {0, -1, 0}) {
+  std::optional<Hit> PickFirst(const Frame& ref, Vector origin, Vector direction = {0, -1, 0}) {
     const scene::PickArray picks = Vorlet().fBase.RayPick(
         ref, scene::Ray{direction, origin}, scene::D3DRMRAYPICK_IGNOREFURTHERPRIMITIVES);
     if (picks.GetSize() == 0) {
@@ -156,7 +176,7 @@ class Game {
   // How the renderer sees one mesh (its vertices, colour, texture, material): hung alone on a
   // frame of its own, outside the game's scene. The view holds while the mesh lives.
   scene::MeshView ViewOf(const scene::MeshBuilder& mesh) {
-    scene::Frame holder = Vorlet().Tessor1.D3DRM().CreateFrame(scene::Frame());
+    Frame holder = Vorlet().Tessor1.D3DRM().CreateFrame(Frame());
     holder.AddVisual(mesh);
     const scene::SceneView view = scene::CollectScene(holder);
     return view.items.empty() ? scene::MeshView() : view.items.front().mesh;
@@ -177,9 +197,45 @@ class Game {
   }
 };
 
+// What the game showed when a box opened.
+struct BoxSeen {
+  scripted::BoxRecord box;
+  int lives = 0;
+  int icons = 0;
+  bool clock_shown = false;
+  std::set<std::string> loops;
+};
+
+// Every box is closed with Enter after 100 ms, as a player does; after the last box of the game
+// ("Order:" or the game over) the closing window is closed with Enter too.
+inline void AnswerEveryBox(Game& game, std::vector<BoxSeen>& seen) {
+  game.backend.on_box = [&game, &seen](const scripted::BoxRecord& box) {
+    engine::frmVorlet& w = game.Vorlet();
+    seen.push_back({box, w.Lives, w.Image1.Visible() + w.Image2.Visible() + w.Image3.Visible(),
+                    w.Label1.Visible(), game.backend.PlayingLoops()});
+    game.backend.After(100, [&game] { game.backend.AnswerOpenBox(); });
+    if (box.title == "Order:" || box.prompt.find("G A M E") != std::string::npos) {
+      game.backend.After(400, [&game] { game.backend.PressKey(game.program.ClosingWindow(), 13); });
+    }
+  };
+}
+
+// The ball set down on the due checkpoint's disc, where the next pass's look under it finds it.
+inline void PutBallOnDisc(engine::frmVorlet& w) {
+  const Vector& pod = w.PodPos[static_cast<size_t>(w.CurrentPod)];
+  w.fVorlet.SetPosition(w.fBase, pod.x, w.StartY, pod.z);
+}
+
+// As if every checkpoint but the last had been reached.
+inline void BallOnLastDisc(engine::frmVorlet& w) {
+  w.CurrentPod = w.Pods;
+  const Vector& pod = w.PodPos[static_cast<size_t>(w.Pods)];
+  w.fDisc.SetPosition(w.fBase, pod.x, pod.y, pod.z);
+  PutBallOnDisc(w);
+}
+
 // Whether two points lie within the tolerance on every axis; the message shows both.
-inline ::testing::AssertionResult Near(const scene::Vector& have, const scene::Vector& want,
-                                       float tolerance) {
+inline ::testing::AssertionResult Near(const Vector& have, const Vector& want, float tolerance) {
   if (std::abs(have.x - want.x) <= tolerance && std::abs(have.y - want.y) <= tolerance &&
       std::abs(have.z - want.z) <= tolerance) {
     return ::testing::AssertionSuccess();
@@ -188,5 +244,81 @@ inline ::testing::AssertionResult Near(const scene::Vector& have, const scene::V
          << "(" << have.x << ", " << have.y << ", " << have.z << ") is not (" << want.x << ", "
          << want.y << ", " << want.z << ")";
 }
+
+// --- The program from its first window ------------------------------------------------
+
+constexpr const char* kSoundTitle = "Error initializing Direct Sound.";
+constexpr const char* kSoundText =
+    "Orbelon will run without sound.  Please make sure that you have the latest DirectX7 Drivers "
+    "installed.";
+constexpr const char* kDisplayText =
+    "Orbelon was designed to run in High Color (16 bit).  Please check your display settings.";
+
+constexpr int kEnter = 13;
+constexpr int kEsc = 27;
+constexpr int kSpace = 32;
+constexpr int kTab = 9;
+
+// The program started with a command line: the bank is left empty for the start-up to fill.
+inline GameOptions StartOptions(std::string command_line, std::string folder = ORBELON_GAME_DIR) {
+  return {.folder = std::move(folder), .command_line = std::move(command_line), .sound = false};
+}
+
+// Runs the program from its start window until the script stops it or it ends.
+inline RunEnd RunProgram(Game& game) {
+  return game.Run([&] { game.program.Run(); });
+}
+
+// The sound calls as "load intro.daw", "play intro.daw 0", "stop theme.daw".
+inline std::vector<std::string> SoundLog(const scripted::ScriptedBackend& backend) {
+  std::vector<std::string> log;
+  for (const scripted::SoundCall& call : backend.sound_calls) {
+    log.push_back(call.call + " " + call.file +
+                  (call.call == "play" ? " " + std::to_string(call.flags) : ""));
+  }
+  return log;
+}
+
+inline std::vector<std::string> BoxTitles(const scripted::ScriptedBackend& backend) {
+  std::vector<std::string> titles;
+  for (const scripted::BoxRecord& box : backend.boxes) {
+    titles.push_back(box.title);
+  }
+  return titles;
+}
+
+// How often a window was shown ("show") or hidden ("hide").
+inline int WindowEvents(const scripted::ScriptedBackend& backend, const std::string& form,
+                        const std::string& what) {
+  int count = 0;
+  for (const scripted::WindowRecord& record : backend.windows) {
+    count += record.form == form && record.what == what;
+  }
+  return count;
+}
+
+// The program's folder with every file but one, linked rather than copied. Named after the
+// process, as tests run side by side.
+class FolderWithout {
+ public:
+  explicit FolderWithout(const std::string& missing) {
+    static int count = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("orbelon-start-without-" + std::to_string(getpid()) + "-" + std::to_string(++count));
+    std::filesystem::create_directories(path_);
+    for (const auto& entry : std::filesystem::directory_iterator(ORBELON_GAME_DIR)) {
+      if (entry.path().filename() != missing) {
+        std::filesystem::create_symlink(entry.path(), path_ / entry.path().filename());
+      }
+    }
+  }
+  ~FolderWithout() { std::filesystem::remove_all(path_); }
+  FolderWithout(const FolderWithout&) = delete;
+  FolderWithout& operator=(const FolderWithout&) = delete;
+  std::string Path() const { return path_.string(); }
+
+ private:
+  std::filesystem::path path_;
+};
 
 }  // namespace orbelon::gametest
