@@ -1,15 +1,14 @@
 // The picture and wave readers: good files load, every bad one fails naming the file.
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/error.h"
 #include "platform/files/wave_file.h"
 #include "platform/runtime/picture.h"
+#include "runtime_fixture.h"
 #include "test_files.h"
 
 namespace orbelon::testing {
@@ -17,17 +16,11 @@ namespace {
 
 class Files : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = ::testing::TempDir() + "/runtime_files";
-    std::filesystem::create_directories(dir_);
-  }
-
   std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
     WriteFile(dir_ + "/" + name, bytes);
     return dir_ + "/" + name;
   }
 
-  // Expects the load to fail with a message that names the file.
   void ExpectFailure(const std::string& what, const std::string& path,
                      const std::function<void(const std::string&)>& load) {
     try {
@@ -39,53 +32,39 @@ class Files : public ::testing::Test {
     }
   }
 
-  std::string dir_;
+  std::string dir_ = OwnFolder();
 };
 
-TEST_F(Files, NativePathTurnsBackslashesIntoSlashes) {
-  EXPECT_EQ(platform::NativePath("/opt/orbelon\\intro.daw"), "/opt/orbelon/intro.daw");
-  EXPECT_EQ(platform::NativePath("a\\b\\\\c"), "a/b//c");
-  EXPECT_EQ(platform::NativePath(""), "");
-}
-
-TEST_F(Files, PictureLoadsAsRgbaRows) {
-  const std::string path = Write("life.png", MakePng(70, 3));
+TEST_F(Files, PicturesLoadAsRgbaRowsAndBadOnesFail) {
+  Write("life.png", MakePng(70, 3));
+  // The game's own separator, a backslash, as it writes its file names.
   const platform::Picture picture = platform::LoadPicture(dir_ + "\\life.png");
-  ASSERT_EQ(picture->width, 70);
-  ASSERT_EQ(picture->height, 3);
+  EXPECT_EQ(picture->width, 70);
+  EXPECT_EQ(picture->height, 3);
   ASSERT_EQ(picture->rgba.size(), 70u * 3u * 4u);
-  const uint8_t* pixel = &picture->rgba[(2 * 70 + 65) * 4];
-  EXPECT_EQ(pixel[0], 65);
-  EXPECT_EQ(pixel[1], 2);
-  EXPECT_EQ(pixel[2], 67);
-  EXPECT_EQ(pixel[3], 255);
-}
+  const auto pixel = picture->rgba.begin() + (2 * 70 + 65) * 4;
+  EXPECT_EQ(std::vector<uint8_t>(pixel, pixel + 4), (std::vector<uint8_t>{65, 2, 67, 255}));
 
-TEST_F(Files, BadPicturesFailNamingTheFile) {
   const auto load = [](const std::string& path) { platform::LoadPicture(path); };
   const std::vector<uint8_t> good = MakePng(8, 8);
-
   ExpectFailure("missing", dir_ + "/none.png", load);
   ExpectFailure("a folder", dir_, load);
   ExpectFailure("empty", Write("empty.png", {}), load);
   ExpectFailure("truncated", Write("cut.png", {good.begin(), good.begin() + 60}), load);
   ExpectFailure("a bitmap, not a PNG", Write("bmp.png", {'B', 'M', 0, 0, 0, 0}), load);
-
   std::vector<uint8_t> bad_crc = good;
   bad_crc[50] ^= 0xff;  // inside the pixel data
   ExpectFailure("damaged data", Write("crc.png", bad_crc), load);
-
   std::vector<uint8_t> huge = MakePng(1, 1);
   huge[16] = 0x7f;  // a width of about two thousand million
   ExpectFailure("an absurd size", Write("huge.png", huge), load);
 }
 
-TEST_F(Files, WaveReadsFormatAndSamples) {
-  const std::string path = Write("chip.daw", MakeWave(2, 16, 22050, 10));
-  const platform::WaveSound sound = platform::ReadWaveFile(path);
-  EXPECT_EQ(sound.channels, 2);
-  EXPECT_EQ(sound.bits_per_sample, 16);
-  EXPECT_EQ(sound.sample_rate, 22050);
+TEST_F(Files, WavesReadFormatAndSamples) {
+  const platform::WaveSound sound =
+      platform::ReadWaveFile(Write("chip.daw", MakeWave(2, 16, 22050, 10)));
+  EXPECT_EQ(std::tuple(sound.channels, sound.bits_per_sample, sound.sample_rate),
+            std::tuple(2, 16, 22050));
   ASSERT_EQ(sound.samples.size(), 40u);
   EXPECT_EQ(sound.samples[3], 21);
 
@@ -100,13 +79,13 @@ TEST_F(Files, WaveReadsFormatAndSamples) {
 TEST_F(Files, BadWavesFailNamingTheFile) {
   const auto load = [](const std::string& path) { platform::ReadWaveFile(path); };
   const std::vector<uint8_t> good = MakeWave(1, 16, 22050, 50);
-  // Offsets in a plain wave: RIFF size 4, format tag 20, channels 22, rate 24, byte rate 28,
-  // block align 32, bits 34, data size 40, samples from 44.
+  // Offsets in a plain wave: format tag 20, channels 22, rate 24, block align 32, bits 34, data
+  // size 40.
   const auto damaged = [&](size_t at, uint32_t value, int bytes) {
     std::vector<uint8_t> copy = good;
-    for (int i = 0; i < bytes; ++i) {
-      copy[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
-    }
+    std::vector<uint8_t> field;
+    Put(field, value, bytes);
+    std::copy(field.begin(), field.end(), copy.begin() + static_cast<long>(at));
     return copy;
   };
 
@@ -114,7 +93,6 @@ TEST_F(Files, BadWavesFailNamingTheFile) {
   ExpectFailure("empty", Write("empty.daw", {}), load);
   ExpectFailure("truncated samples", Write("cut.daw", {good.begin(), good.end() - 10}), load);
   ExpectFailure("not RIFF", Write("text.daw", damaged(0, 'X', 1)), load);
-  ExpectFailure("RIFF size past the end", Write("riff.daw", damaged(4, 0xfffffff0u, 4)), load);
   ExpectFailure("float samples", Write("float.daw", damaged(20, 3, 2)), load);
   ExpectFailure("three channels", Write("ch3.daw", damaged(22, 3, 2)), load);
   ExpectFailure("24-bit samples", Write("b24.daw", damaged(34, 24, 2)), load);

@@ -10,65 +10,25 @@ namespace {
 using Modal = RuntimeTest;
 using platform::MessageBoxForm;
 
-constexpr platform::Rect kButtonRect{150, 150, 1500, 450};
-
-TEST_F(Modal, BoxKeepsInputFromOtherWindowsWhileTimersGoOn) {
+TEST_F(Modal, OnlyTheTopModalWindowTakesInputWhileTimersGoOn) {
   TestForm play(runtime, "frmPlay");
-  play.SetKeyPreview(true);
-  CountingButton button(play, "Command1", kButtonRect, 0);
-  CountingTimer clock(play, 100);
-  play.Show();
-  backend.show_count = -1;  // the pointer is hidden during play
-
-  backend.AnswerBoxes(13, 1000);
-  backend.At(200, [&] {
-    backend.PressKey(play, 27);
-    backend.Click(play, button.button);
-    backend.ClickAt(play, 250, 150);
-  });
-  EXPECT_EQ(runtime.MsgBox("Good Luck!!", platform::vbOKOnly, "Ready:"), 1);
-
-  EXPECT_EQ(backend.Now(), 1000u) << "the box closes when it is answered";
-  EXPECT_TRUE(play.keys.empty()) << "a key reached the window under the box";
-  EXPECT_EQ(button.clicks, 0) << "a click reached a button under the box";
-  EXPECT_EQ(play.clicks, 0) << "a click reached the window under the box";
-  EXPECT_EQ(clock.ticks.size(), 10u) << "the window's timer must tick all through the box";
-
-  ASSERT_EQ(backend.boxes.size(), 1u);
-  const scripted::BoxRecord& box = backend.boxes[0];
-  EXPECT_EQ(box.title, "Ready:");
-  EXPECT_EQ(box.prompt, "Good Luck!!");
-  EXPECT_EQ(box.style, 0);
-  EXPECT_EQ(box.time, 0u);
-  EXPECT_EQ(box.show_count, -1);
-  EXPECT_EQ(backend.OpenBox(), nullptr);
-
-  // Input reaches the window again once the box is gone.
-  backend.PressKey(play, 27);
-  runtime.DoEvents();
-  EXPECT_EQ(play.keys, std::vector<int>{27});
-}
-
-TEST_F(Modal, NestedModalWindowsTakeInputTopFirst) {
   TestForm outer(runtime, "frmPaused");
   TestForm inner(runtime, "frmOrder");
-  TestForm play(runtime, "frmPlay");
-  CountingButton open_inner(outer, "Command1", kButtonRect, 0);
-  open_inner.button.Click = [&] { inner.ShowModal(); };
+  CountingButton button(play, "Command1", {150, 150, 1500, 450}, 0);
+  CountingTimer clock(play, 100);
+  play.SetKeyPreview(true);
   outer.SetKeyPreview(true);
   play.Show();
 
-  std::vector<std::string> log;
-  backend.At(100, [&] { backend.Click(outer, open_inner.button); });
+  backend.At(100, [&] { inner.ShowModal(); });
   backend.At(200, [&] {
     backend.PressKey(outer, 'o');
     backend.PressKey(play, 'p');
     backend.PressKey(inner, 'i');
+    backend.Click(play, button.button);
+    backend.ClickAt(play, 250, 150);
   });
-  backend.At(300, [&] {
-    log.push_back(inner.IsLoaded() ? "inner open" : "inner closed");
-    inner.Unload();
-  });
+  backend.At(300, [&] { inner.Unload(); });
   backend.At(400, [&] {
     backend.PressKey(play, 'p');
     backend.PressKey(outer, 'o');
@@ -76,72 +36,53 @@ TEST_F(Modal, NestedModalWindowsTakeInputTopFirst) {
   backend.At(500, [&] { outer.Unload(); });
   outer.ShowModal();
 
-  EXPECT_EQ(log, std::vector<std::string>{"inner open"});
   EXPECT_EQ(inner.keys, std::vector<int>{'i'}) << "only the top modal window takes keys";
   EXPECT_EQ(outer.keys, std::vector<int>{'o'}) << "the outer one again once the inner closed";
-  EXPECT_TRUE(play.keys.empty()) << "the window under both never takes a key";
+  EXPECT_TRUE(play.keys.empty()) << "a key reached the window under the modal ones";
+  EXPECT_EQ(button.clicks + play.clicks, 0) << "a click reached the window under the modal ones";
+  EXPECT_EQ(clock.ticks.size(), 5u) << "the timer of the window under them must go on ticking";
   EXPECT_EQ(backend.Now(), 500u);
   EXPECT_EQ(runtime.ModalForm(), nullptr);
+
+  backend.PressKey(play, 27);
+  runtime.DoEvents();
+  EXPECT_EQ(play.keys, std::vector<int>{27}) << "keys reach the window once the others are gone";
 }
 
-TEST_F(Modal, BoxClosesOnEnterSpaceEscOrClickOnOk) {
-  struct Answer {
-    std::string name;
-    std::function<void()> answer;
-  };
-  const std::vector<Answer> answers = {
-      {"Enter", [&] { backend.AnswerOpenBox(13); }},
-      {"Space", [&] { backend.AnswerOpenBox(32); }},
-      {"Esc", [&] { backend.AnswerOpenBox(27); }},
-      {"click on OK",
-       [&] {
-         const MessageBoxForm* box = backend.OpenBox();
-         backend.Click(*box, box->OKButton);
-       }},
-  };
-  for (const Answer& answer : answers) {
+TEST_F(Modal, BoxClosesOnEnterSpaceEscOrAClickOnOk) {
+  for (int key : {13, 32, 27, 0}) {  // 0: a click on OK
     const uint32_t opened = backend.Now();
     backend.on_box = [&](const scripted::BoxRecord&) {
       // Keys that close nothing first, and a click beside the button.
       backend.After(10, [&] {
         backend.AnswerOpenBox('a');
         backend.AnswerOpenBox(9);
-        const MessageBoxForm* box = backend.OpenBox();
-        backend.ClickAt(*box, 1, 1);
+        backend.ClickAt(*backend.OpenBox(), 1, 1);
       });
-      backend.After(50, answer.answer);
+      backend.After(50, [&] {
+        if (key == 0) {
+          backend.Click(*backend.OpenBox(), backend.OpenBox()->OKButton);
+        } else {
+          backend.AnswerOpenBox(key);
+        }
+      });
     };
     runtime.MsgBox("text", platform::vbOKOnly, "Title");
-    EXPECT_EQ(backend.Now(), opened + 50) << answer.name << " did not close the box in time";
+    EXPECT_EQ(backend.Now(), opened + 50) << "key " << key << " (0: a click) closed no box";
   }
 }
 
-TEST_F(Modal, BoxLayoutAndStopIcon) {
-  MessageBoxForm plain(runtime, "Orbelon will run without sound.", platform::vbOKOnly, "Error");
-  MessageBoxForm stop(runtime, std::string(200, 'x') + " end\nsecond line", platform::vbCritical,
-                      "Error:");
-  EXPECT_FALSE(plain.HasStopIcon());
-  ASSERT_TRUE(stop.HasStopIcon());
-
-  const platform::PictureData& icon = *stop.Icon.GetPicture();
-  const auto pixel = [&](int x, int y) {
-    const uint8_t* p = &icon.rgba[static_cast<size_t>(y * icon.width + x) * 4];
-    return platform::RGB(p[0], p[1], p[2]);
-  };
-  EXPECT_EQ(pixel(icon.width / 2, icon.height / 2), platform::RGB(255, 255, 255)) << "white X";
-  EXPECT_EQ(pixel(icon.width / 2, 3), platform::RGB(204, 0, 0)) << "red disc";
-  EXPECT_EQ(pixel(0, 0), stop.BackColor()) << "the corners show the box's ground";
-
-  // Every control lies inside the client area, and long lines are wrapped.
-  for (const MessageBoxForm* box : {&plain, &stop}) {
-    for (const platform::Control* control : box->Controls()) {
-      const platform::Rect r = control->Bounds();
-      EXPECT_LE(r.left + r.width, box->ClientWidth()) << control->Name();
-      EXPECT_LE(r.top + r.height, box->ClientHeight()) << control->Name();
-    }
+TEST_F(Modal, BoxLaysOutItsTextAndStopIconInside) {
+  EXPECT_FALSE(MessageBoxForm(runtime, "No sound.", platform::vbOKOnly, "Error").HasStopIcon());
+  MessageBoxForm box(runtime, std::string(200, 'x') + " end\nsecond line", platform::vbCritical,
+                     "Error:");
+  EXPECT_TRUE(box.HasStopIcon()) << "style 16 shows the stop icon";
+  for (const platform::Control* control : box.Controls()) {
+    const platform::Rect r = control->Bounds();
+    EXPECT_LE(r.left + r.width, box.ClientWidth()) << control->Name() << " sticks out";
+    EXPECT_LE(r.top + r.height, box.ClientHeight()) << control->Name() << " sticks out";
   }
-  EXPECT_LE(stop.ClientWidth() / platform::kTwipsPerPixel, 600);
-  EXPECT_NE(stop.Message.Caption().find("x\nx"), std::string::npos) << "a long word is broken";
+  EXPECT_LE(box.ClientWidth() / platform::kTwipsPerPixel, 600) << "long lines must wrap";
 }
 
 TEST_F(Modal, BoxTextKeepsItsBlanksAndBreaksOnlyBetweenWords) {
@@ -162,15 +103,26 @@ TEST_F(Modal, BoxTextKeepsItsBlanksAndBreaksOnlyBetweenWords) {
       << "a word longer than a line is cut";
 }
 
+TEST_F(Modal, ARequestToEndUnwindsOutOfABox) {
+  backend.on_box = [&](const scripted::BoxRecord&) {
+    backend.After(10, [&] { backend.PostQuit(); });
+  };
+  try {
+    runtime.MsgBox("Ready", platform::vbOKOnly, "Ready:");
+    FAIL() << "a request to end was lost";
+  } catch (const platform::ProcessExit& exit) {
+    EXPECT_EQ(exit.status, 0);
+  }
+  EXPECT_EQ(runtime.ModalForm(), nullptr) << "the box must not stay modal after it unwound";
+  EXPECT_EQ(backend.OpenBox(), nullptr) << "the box's window must be gone";
+}
+
 class FailingWindows : public scripted::ScriptedBackend {
  public:
-  int CreateWindow(const platform::Form& form) override {
-    (void)form;
-    throw platform::PlatformError("no display");
-  }
+  int CreateWindow(const platform::Form&) override { throw platform::PlatformError("no display"); }
 };
 
-TEST(ReportFatal, WritesTheMessageAndShowsTheBox) {
+TEST(ReportFatal, WritesTheMessageAndShowsTheBoxOrTheLineAlone) {
   scripted::ScriptedBackend backend;
   platform::Runtime runtime(backend, "/opt/orbelon", "");
   ::testing::internal::CaptureStderr();

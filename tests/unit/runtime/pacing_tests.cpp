@@ -1,6 +1,6 @@
-// Pacing waits, the clock's wrap, and the runtime's own small services.
+// Pacing waits: they block until the next timer or the deadline, and the clock's wrap does no
+// harm.
 
-#include "platform/error.h"
 #include "runtime_fixture.h"
 
 namespace orbelon::testing {
@@ -21,10 +21,14 @@ class CountingBackend : public scripted::ScriptedBackend {
   int waits = 0;
 };
 
-TEST(Pacing, BlocksUntilTheNextTimerOrTheDeadlineAndNeverSpins) {
+class Pacing : public ::testing::Test {
+ protected:
   CountingBackend backend;
-  platform::Runtime runtime(backend, "/opt/orbelon", "");
-  TestForm form(runtime, "frmVorlet");
+  platform::Runtime runtime{backend, "/opt/orbelon", ""};
+  TestForm form{runtime, "frmVorlet"};
+};
+
+TEST_F(Pacing, BlocksUntilTheNextTimerOrTheDeadlineAndNeverSpins) {
   CountingTimer t(form, 100);
   form.Show();
   runtime.PaceUntil(1030);
@@ -34,78 +38,32 @@ TEST(Pacing, BlocksUntilTheNextTimerOrTheDeadlineAndNeverSpins) {
   EXPECT_LE(backend.polls, 12);
 }
 
-TEST(Pacing, LatePassProcessesNoEvents) {
-  CountingBackend backend;
-  platform::Runtime runtime(backend, "/opt/orbelon", "");
-  TestForm form(runtime, "frmVorlet");
+TEST_F(Pacing, LatePassProcessesNoEvents) {
   form.SetKeyPreview(true);
   form.Show();
   backend.SetClock(5000);
   backend.PressKey(form, 27);
   runtime.PaceUntil(4990);
   runtime.PaceUntil(5000);
-  EXPECT_EQ(backend.polls, 0) << "a pass that used up its time goes straight on";
-  EXPECT_EQ(backend.waits, 0);
+  EXPECT_EQ(backend.polls + backend.waits, 0) << "a pass that used up its time goes straight on";
   EXPECT_TRUE(form.keys.empty());
   runtime.PaceUntil(5001);
   EXPECT_EQ(form.keys, std::vector<int>{27});
 }
 
-TEST(Pacing, ClockWrapDoesNoHarm) {
-  scripted::ScriptedBackend backend;
-  platform::Runtime runtime(backend, "/opt/orbelon", "");
-  TestForm form(runtime, "frmVorlet");
+TEST_F(Pacing, ClockWrapDoesNoHarm) {
   CountingTimer t(form, 20);
   backend.SetClock(0xFFFFFFF0u);
   form.Show();
 
-  // A deadline past the wrap is in the future, and is waited for.
   const uint32_t deadline = runtime.TimeGetTime() + 100;
-  EXPECT_EQ(deadline, 84u);
+  ASSERT_EQ(deadline, 84u);
   runtime.PaceUntil(deadline);
-  EXPECT_EQ(runtime.TimeGetTime(), 84u);
-  EXPECT_EQ(t.ticks.size(), 4u) << "the timer ticks across the wrap";
-  EXPECT_EQ(t.ticks.back(), 64u);
+  EXPECT_EQ(runtime.TimeGetTime(), 84u) << "a deadline past the wrap is waited for";
+  EXPECT_EQ(t.ticks, (std::vector<uint32_t>{4, 24, 44, 64})) << "the timer ticks across the wrap";
 
-  // A deadline just before the wrap, read after it, has passed.
   runtime.PaceUntil(0xFFFFFFFAu);
-  EXPECT_EQ(runtime.TimeGetTime(), 84u);
-}
-
-TEST(RuntimeServices, EndUnwindsWithTheStatus) {
-  scripted::ScriptedBackend backend;
-  platform::Runtime runtime(backend, "/opt/orbelon", "");
-  try {
-    runtime.End(0);
-    FAIL() << "End returned";
-  } catch (const platform::ProcessExit& exit) {
-    EXPECT_EQ(exit.status, 0);
-  }
-  // The system asking the program to end unwinds the same way, also out of a modal wait.
-  backend.on_box = [&](const scripted::BoxRecord&) {
-    backend.After(10, [&] { backend.PostQuit(); });
-  };
-  try {
-    runtime.MsgBox("Ready", platform::vbOKOnly, "Ready:");
-    FAIL() << "a request to end was lost";
-  } catch (const platform::ProcessExit& exit) {
-    EXPECT_EQ(exit.status, 0);
-  }
-  EXPECT_EQ(runtime.ModalForm(), nullptr) << "the box must not stay modal after it unwound";
-  EXPECT_EQ(backend.OpenBox(), nullptr) << "the box's window must be gone";
-}
-
-TEST(RuntimeServices, FolderCommandLineAndWallClock) {
-  scripted::ScriptedBackend backend;
-  backend.wall_second_at_zero = 58;
-  const std::string odd = std::string("no\xff\x01sound \"\\") + '\0' + "x";
-  platform::Runtime runtime(backend, "/opt/orbelon", odd);
-  EXPECT_EQ(runtime.AppPath(), "/opt/orbelon");
-  EXPECT_EQ(runtime.Command(), odd) << "the command line is kept byte for byte";
-  EXPECT_NE(runtime.Command(), "nosound");
-  EXPECT_EQ(runtime.Second(), 58);
-  backend.SetClock(2500);
-  EXPECT_EQ(runtime.Second(), 0) << "the wall clock's second wraps at 60";
+  EXPECT_EQ(runtime.TimeGetTime(), 84u) << "a deadline just before the wrap, read after it, passed";
 }
 
 }  // namespace

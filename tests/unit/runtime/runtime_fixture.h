@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
@@ -64,6 +65,16 @@ struct CountingButton {
   platform::CommandButton button;
   int clicks = 0;
 };
+
+// A folder of the running test alone, in this build's output folder: tests run side by side, and
+// other builds run the same tests.
+inline std::string OwnFolder() {
+  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  const std::string folder =
+      std::string(ORBELON_TEST_OUTPUT) + "/" + test->test_suite_name() + "." + test->name();
+  std::filesystem::create_directories(folder);
+  return folder;
+}
 
 class RuntimeTest : public ::testing::Test {
  protected:

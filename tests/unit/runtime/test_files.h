@@ -2,7 +2,6 @@
 
 // Small wave and PNG files made in memory, for the loader tests and the fuzz seeds.
 
-#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -10,15 +9,9 @@
 
 namespace orbelon::testing {
 
-inline void PutLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
+inline void Put(std::vector<uint8_t>& out, uint32_t value, int bytes, bool big_endian = false) {
   for (int i = 0; i < bytes; ++i) {
-    out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-  }
-}
-
-inline void PutBe32(std::vector<uint8_t>& out, uint32_t value) {
-  for (int i = 3; i >= 0; --i) {
-    out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+    out.push_back(static_cast<uint8_t>(value >> (8 * (big_endian ? bytes - 1 - i : i))));
   }
 }
 
@@ -34,42 +27,38 @@ inline std::vector<uint8_t> MakeWave(int channels, int bits, uint32_t rate, uint
   const uint32_t data_size = frames * align;
   std::vector<uint8_t> out;
   PutText(out, "RIFF");
-  PutLe(out, 4 + 8 + 16 + 8 + data_size, 4);
+  Put(out, 4 + 8 + 16 + 8 + data_size, 4);
   PutText(out, "WAVE");
   PutText(out, "fmt ");
-  PutLe(out, 16, 4);
-  PutLe(out, 1, 2);
-  PutLe(out, static_cast<uint32_t>(channels), 2);
-  PutLe(out, rate, 4);
-  PutLe(out, rate * align, 4);
-  PutLe(out, align, 2);
-  PutLe(out, static_cast<uint32_t>(bits), 2);
+  Put(out, 16, 4);
+  Put(out, 1, 2);
+  Put(out, static_cast<uint32_t>(channels), 2);
+  Put(out, rate, 4);
+  Put(out, rate * align, 4);
+  Put(out, align, 2);
+  Put(out, static_cast<uint32_t>(bits), 2);
   PutText(out, "data");
-  PutLe(out, data_size, 4);
+  Put(out, data_size, 4);
   for (uint32_t i = 0; i < data_size; ++i) {
     out.push_back(static_cast<uint8_t>(i * 7));
   }
   return out;
 }
 
-inline uint32_t Crc32(const uint8_t* data, size_t size) {
+inline void PutChunk(std::vector<uint8_t>& out, const char* type,
+                     const std::vector<uint8_t>& data) {
+  Put(out, static_cast<uint32_t>(data.size()), 4, true);
+  const size_t start = out.size();
+  PutText(out, type);
+  out.insert(out.end(), data.begin(), data.end());
   uint32_t crc = 0xffffffffu;
-  for (size_t i = 0; i < size; ++i) {
-    crc ^= data[i];
+  for (size_t i = start; i < out.size(); ++i) {
+    crc ^= out[i];
     for (int k = 0; k < 8; ++k) {
       crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
     }
   }
-  return ~crc;
-}
-
-inline void PutChunk(std::vector<uint8_t>& out, const char* type,
-                     const std::vector<uint8_t>& data) {
-  PutBe32(out, static_cast<uint32_t>(data.size()));
-  const size_t start = out.size();
-  PutText(out, type);
-  out.insert(out.end(), data.begin(), data.end());
-  PutBe32(out, Crc32(&out[start], out.size() - start));
+  Put(out, ~crc, 4, true);
 }
 
 // An RGBA PNG whose pixel (x, y) is (x, y, x + y, 255), stored without compression.
@@ -82,28 +71,22 @@ inline std::vector<uint8_t> MakePng(uint32_t width, uint32_t height) {
                              static_cast<uint8_t>(x + y), 255});
     }
   }
-  std::vector<uint8_t> zlib = {0x78, 0x01};
-  size_t at = 0;
-  do {
-    const size_t block = std::min<size_t>(raw.size() - at, 65535);
-    zlib.push_back(at + block == raw.size() ? 1 : 0);
-    PutLe(zlib, static_cast<uint32_t>(block), 2);
-    PutLe(zlib, static_cast<uint32_t>(~block & 0xffff), 2);
-    zlib.insert(zlib.end(), raw.begin() + static_cast<long>(at),
-                raw.begin() + static_cast<long>(at + block));
-    at += block;
-  } while (at < raw.size());
+  // One stored block, which holds up to 64 KiB: enough for the small pictures of the tests.
+  std::vector<uint8_t> zlib = {0x78, 0x01, 1};
+  Put(zlib, static_cast<uint32_t>(raw.size()), 2);
+  Put(zlib, static_cast<uint32_t>(~raw.size() & 0xffff), 2);
+  zlib.insert(zlib.end(), raw.begin(), raw.end());
   uint32_t a = 1, b = 0;
   for (uint8_t byte : raw) {
     a = (a + byte) % 65521;
     b = (b + a) % 65521;
   }
-  PutBe32(zlib, b << 16 | a);
+  Put(zlib, b << 16 | a, 4, true);
 
   std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
   std::vector<uint8_t> header;
-  PutBe32(header, width);
-  PutBe32(header, height);
+  Put(header, width, 4, true);
+  Put(header, height, 4, true);
   header.insert(header.end(), {8, 6, 0, 0, 0});
   PutChunk(out, "IHDR", header);
   PutChunk(out, "IDAT", zlib);

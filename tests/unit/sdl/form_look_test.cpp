@@ -36,6 +36,9 @@ Ink FindInk(const sdl::Pixels& pixels, Area area, Rgb colour, int tolerance = 40
   return ink;
 }
 
+constexpr Rgb kPicture{40, 40, 40};
+constexpr Rgb kGround{0, 0, 96};
+
 platform::Picture SolidPicture(int width, int height, Rgb colour) {
   auto picture = std::make_shared<platform::PictureData>();
   picture->width = width;
@@ -55,31 +58,28 @@ platform::Font Bold(float size) {
   return font;
 }
 
+// A label with its caption in its colour, over a rectangle in pixels.
+struct ColouredLabel : platform::Label {
+  ColouredLabel(platform::Form& form, const char* caption, uint32_t colour, Area area)
+      : Label(form, caption, Twips(area.x, area.y, area.w, area.h)) {
+    SetCaption(caption);
+    SetForeColor(colour);
+  }
+};
+
 class LookForm : public PlainForm {
  public:
   LookForm() : PlainForm("LookForm", 300, 220) {
-    SetBackColor(RGB(0, 0, 96));
-    SetPicture(SolidPicture(80, 500, Rgb{40, 40, 40}));  // taller than the form: cut
+    SetBackColor(RGB(kGround.r, kGround.g, kGround.b));
+    SetPicture(SolidPicture(80, 500, kPicture));  // taller than the form: cut
     SetCaption("Look");
     for (auto* label : {&left, &centre, &right}) {
       label->SetFont(Bold(12));
-      label->SetForeColor(RGB(255, 255, 0));
     }
-    left.SetCaption("SCORE:");
-    centre.SetCaption("Mid");
     centre.SetAlignment(Alignment::Center);
-    right.SetCaption("End");
     right.SetAlignment(Alignment::Right);
     opaque.SetTransparent(false);
     opaque.SetBackColor(RGB(255, 0, 0));
-    opaque.SetForeColor(RGB(255, 255, 128));
-    opaque.SetCaption("opaque");
-    wrapped.SetCaption("several short words that cannot stand on one line");
-    wrapped.SetForeColor(RGB(255, 255, 255));
-    cut.SetCaption("Unbrokenlongwordthatrunsfarpastitsedge");
-    cut.SetForeColor(RGB(0, 255, 0));
-    hidden.SetCaption("hidden");
-    hidden.SetForeColor(RGB(255, 0, 255));
     hidden.SetVisible(false);
     begin.SetCaption("Begin");
     begin.SetFont(Bold(8.25f));
@@ -88,13 +88,17 @@ class LookForm : public PlainForm {
     instructions.SetFont(Bold(8.25f));
   }
 
-  platform::Label left{*this, "left", Twips(100, 10, 120, 20)};
-  platform::Label centre{*this, "centre", Twips(100, 40, 120, 20)};
-  platform::Label right{*this, "right", Twips(100, 70, 120, 20)};
-  platform::Label opaque{*this, "opaque", Twips(100, 100, 80, 18)};
-  platform::Label wrapped{*this, "wrapped", Twips(100, 125, 120, 40)};
-  platform::Label cut{*this, "cut", Twips(230, 10, 40, 20)};
-  platform::Label hidden{*this, "hidden", Twips(230, 40, 60, 20)};
+  ColouredLabel left{*this, "SCORE:", RGB(255, 255, 0), {100, 10, 120, 20}};
+  ColouredLabel centre{*this, "Mid", RGB(255, 255, 0), {100, 40, 120, 20}};
+  ColouredLabel right{*this, "End", RGB(255, 255, 0), {100, 70, 120, 20}};
+  ColouredLabel opaque{*this, "opaque", RGB(255, 255, 128), {100, 100, 80, 18}};
+  ColouredLabel wrapped{*this,
+                        "several short words that cannot stand on one line",
+                        RGB(255, 255, 255),
+                        {100, 125, 120, 40}};
+  ColouredLabel cut{
+      *this, "Unbrokenlongwordthatrunsfarpastitsedge", RGB(0, 255, 0), {230, 10, 40, 20}};
+  ColouredLabel hidden{*this, "hidden", RGB(255, 0, 255), {230, 40, 60, 20}};
   platform::CommandButton instructions{*this, "instructions", Twips(100, 175, 90, 25)};
   platform::CommandButton begin{*this, "begin", Twips(200, 175, 90, 25)};
 };
@@ -107,12 +111,11 @@ TEST(FormLook, GroundPictureAndLabels) {
   ASSERT_EQ(pixels.width, 300);
   ASSERT_EQ(pixels.height, 220);
 
-  EXPECT_TRUE(Near(At(pixels, 5, 5), Rgb{40, 40, 40}, 0)) << "the picture at the top-left";
-  EXPECT_TRUE(Near(At(pixels, 5, 215), Rgb{40, 40, 40}, 0)) << "the picture is cut, not scaled";
-  EXPECT_TRUE(Near(At(pixels, 85, 5), Rgb{0, 0, 96}, 0))
-      << "the back colour beside the picture, got " << Describe(At(pixels, 85, 5));
+  EXPECT_TRUE(ColourAt(pixels, 5, 5, kPicture, 0)) << "the picture at the top-left";
+  EXPECT_TRUE(ColourAt(pixels, 5, 215, kPicture, 0)) << "the picture is cut, not scaled";
+  EXPECT_TRUE(ColourAt(pixels, 85, 5, kGround, 0)) << "the back colour beside the picture";
 
-  Rgb yellow{255, 255, 0};
+  const Rgb yellow{255, 255, 0};
   Ink left = FindInk(pixels, {100, 10, 120, 20}, yellow);
   Ink centre = FindInk(pixels, {100, 40, 120, 20}, yellow);
   Ink right = FindInk(pixels, {100, 70, 120, 20}, yellow);
@@ -120,17 +123,15 @@ TEST(FormLook, GroundPictureAndLabels) {
   EXPECT_LE(left.left, 102) << "left-aligned text starts at the label's left edge";
   EXPECT_NEAR((centre.left + centre.right) / 2.0, 160.0, 3.0) << "centred text";
   EXPECT_GE(right.right, 216) << "right-aligned text ends at the label's right edge";
-  // 12 points at 96 dpi: capitals about 11-12 pixels high.
-  EXPECT_NEAR(left.bottom - left.top + 1, 12, 2) << "a 12-point font is 16 pixels to the em";
-  EXPECT_TRUE(Near(At(pixels, 150, 25), Rgb{0, 0, 96}, 0)) << "transparent labels show the ground";
+  // 12 points at 96 dpi are 16 pixels to the em: capitals about 11-12 pixels high.
+  EXPECT_NEAR(left.bottom - left.top + 1, 12, 2) << "the size of a 12-point font";
+  EXPECT_TRUE(ColourAt(pixels, 150, 25, kGround, 0)) << "transparent labels show the ground";
 
-  EXPECT_TRUE(Near(At(pixels, 101, 101), Rgb{255, 0, 0}, 0)) << "an opaque label fills its box";
+  EXPECT_TRUE(ColourAt(pixels, 101, 101, Rgb{255, 0, 0}, 0)) << "an opaque label fills its box";
   EXPECT_TRUE(FindInk(pixels, {100, 100, 80, 18}, Rgb{255, 255, 128}).Found());
-
   Ink wrapped = FindInk(pixels, {100, 125, 120, 40}, Rgb{255, 255, 255});
   EXPECT_GT(wrapped.bottom - wrapped.top, 16) << "words that do not fit go on to the next line";
   EXPECT_LE(wrapped.right, 219);
-
   EXPECT_TRUE(FindInk(pixels, {230, 10, 40, 20}, Rgb{0, 255, 0}).Found());
   EXPECT_FALSE(FindInk(pixels, {270, 0, 30, 40}, Rgb{0, 255, 0}).Found())
       << "text is cut at its label's right edge";
@@ -145,22 +146,20 @@ TEST(FormLook, ButtonsAndFocus) {
   sdl::Pixels pixels = Backend().ReadWindowPixels(form);
   SavePng(pixels, "sdl_form_buttons.png");
 
-  EXPECT_TRUE(Near(At(pixels, 145, 178), Rgb{192, 192, 192}, 0)) << "the grey button face";
-  EXPECT_TRUE(Near(At(pixels, 100, 175), Rgb{255, 255, 255}, 0))
-      << "a button without the focus is raised: white top-left edge, got "
-      << Describe(At(pixels, 100, 175));
-  EXPECT_TRUE(Near(At(pixels, 189, 199), Rgb{0, 0, 0}, 0)) << "and a dark bottom-right edge";
-  EXPECT_TRUE(Near(At(pixels, 200, 175), Rgb{0, 0, 0}, 0))
-      << "the focused button wears the dark frame, got " << Describe(At(pixels, 200, 175));
-  EXPECT_TRUE(FindInk(pixels, {210, 180, 70, 15}, Rgb{0, 0, 0}, 10).Found()) << "its caption";
-  Ink caption = FindInk(pixels, {206, 182, 78, 12}, Rgb{0, 0, 0}, 10);
+  const Rgb white{255, 255, 255};
+  const Rgb black{0, 0, 0};
+  EXPECT_TRUE(ColourAt(pixels, 145, 178, Rgb{192, 192, 192}, 0)) << "the grey button face";
+  EXPECT_TRUE(ColourAt(pixels, 100, 175, white, 0)) << "a raised button's white top-left edge";
+  EXPECT_TRUE(ColourAt(pixels, 189, 199, black, 0)) << "and its dark bottom-right edge";
+  EXPECT_TRUE(ColourAt(pixels, 200, 175, black, 0)) << "the focused button wears the dark frame";
+  Ink caption = FindInk(pixels, {206, 182, 78, 12}, black, 10);
+  ASSERT_TRUE(caption.Found()) << "the caption";
   EXPECT_NEAR((caption.left + caption.right) / 2.0, 245.0, 4.0) << "the caption is centred";
 
   form.instructions.SetFocus();
   pixels = Backend().ReadWindowPixels(form);
-  EXPECT_TRUE(Near(At(pixels, 100, 175), Rgb{0, 0, 0}, 0)) << "the frame follows the focus";
-  EXPECT_TRUE(Near(At(pixels, 200, 175), Rgb{255, 255, 255}, 0))
-      << "the default button gives up its frame to the focused one";
+  EXPECT_TRUE(ColourAt(pixels, 100, 175, black, 0)) << "the frame follows the focus";
+  EXPECT_TRUE(ColourAt(pixels, 200, 175, white, 0)) << "from the default button too";
 }
 
 }  // namespace

@@ -4,10 +4,12 @@
 // display (DISPLAY empty) it runs on SDL's offscreen driver, which draws but takes no input.
 
 #include <gtest/gtest.h>
+#include <stb_image_write.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -55,16 +57,11 @@ inline platform::Rect Twips(int left, int top, int width, int height) {
 
 // A rectangle in pixels.
 struct Area {
-  int x = 0;
-  int y = 0;
-  int w = 0;
-  int h = 0;
+  int x, y, w, h;
 };
 
 struct Rgb {
-  int r = 0;
-  int g = 0;
-  int b = 0;
+  int r, g, b;
 };
 
 inline Rgb At(const sdl::Pixels& pixels, int x, int y) {
@@ -72,16 +69,8 @@ inline Rgb At(const sdl::Pixels& pixels, int x, int y) {
   return Rgb{p[0], p[1], p[2]};
 }
 
-inline std::string Describe(Rgb c) {
-  // Appended piece by piece: GCC 12 at -O3 mistakes "(" + std::string for an overlapping copy.
-  std::string text = "(";
-  text += std::to_string(c.r);
-  text += ", ";
-  text += std::to_string(c.g);
-  text += ", ";
-  text += std::to_string(c.b);
-  text += ")";
-  return text;
+inline std::ostream& operator<<(std::ostream& out, Rgb c) {
+  return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
 }
 
 // Within a few steps of the colour in every channel: 16-bit targets and blending round.
@@ -90,7 +79,23 @@ inline bool Near(Rgb c, Rgb want, int tolerance = 8) {
          std::abs(c.b - want.b) <= tolerance;
 }
 
+// The colour at a pixel is within the tolerance of the one wanted; a failure tells what is there.
+inline ::testing::AssertionResult ColourAt(const sdl::Pixels& pixels, int x, int y, Rgb want,
+                                           int tolerance = 8) {
+  if (Near(At(pixels, x, y), want, tolerance)) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << "(" << x << ", " << y << ") is " << At(pixels, x, y) << ", not " << want;
+}
+
 // Writes the pixels as a PNG into the test output folder, for a person to look at.
-void SavePng(const sdl::Pixels& pixels, const std::string& name);
+inline void SavePng(const sdl::Pixels& pixels, const std::string& name) {
+  const std::string path = std::string(ORBELON_TEST_OUTPUT) + "/" + name;
+  EXPECT_NE(stbi_write_png(path.c_str(), pixels.width, pixels.height, 4, pixels.rgba.data(),
+                           pixels.width * 4),
+            0)
+      << "cannot write " << path;
+}
 
 }  // namespace orbelon::testing

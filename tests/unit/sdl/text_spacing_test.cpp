@@ -3,7 +3,6 @@
 
 #include <vector>
 
-#include "platform/runtime/message_box.h"
 #include "platform/sdl/font_library.h"
 #include "platform/sdl/text_drawing.h"
 #include "sdl_fixture.h"
@@ -83,12 +82,6 @@ TEST_F(TextSpacing, ALabelDrawsRunsOfBlanksAtTheirWidth) {
               sdl::TextWidth(font, "A" + std::string(blanks, ' ')))
         << "a capital and " << blanks << " blanks do not reach the next capital";
   }
-
-  // The box of the end of a game, for a person to look at.
-  platform::MessageBoxForm box(TestRuntime(), "0 :  G A M E   O V E R ! !", platform::vbOKOnly,
-                               "Sorry:");
-  box.Show();
-  SavePng(Backend().ReadWindowPixels(box), "sdl_game_over_box.png");
 }
 
 }  // namespace
