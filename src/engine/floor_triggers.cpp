@@ -30,7 +30,6 @@ constexpr int32_t kFallSteps = 100;
 constexpr float kFallStepLength = 25;
 constexpr float kOldFallLength = 15;
 
-constexpr int16_t kFullClock = 31;
 constexpr int32_t kCheckpointPoints = 1000;
 constexpr int16_t kPointsPerSecond = 100;
 
@@ -40,14 +39,6 @@ int32_t CheckpointAward(const frmVorlet& play) {
   const int32_t base = platform::LongAdd(play.Score, kCheckpointPoints);
   const auto seconds = platform::CheckedNarrow<int16_t>(int64_t{kPointsPerSecond} * play.TimeLeft);
   return platform::LongAdd(base, seconds);
-}
-
-const Vector& CheckpointRow(const frmVorlet& play) {
-  if (play.CurrentPod < 0 || play.CurrentPod >= static_cast<int>(play.PodPos.size())) {
-    throw platform::PlatformError("Gravity: checkpoint " + std::to_string(play.CurrentPod) +
-                                  " lies outside the checkpoint table");
-  }
-  return play.PodPos[static_cast<size_t>(play.CurrentPod)];
 }
 
 void TakePill(frmVorlet& play) {
@@ -98,11 +89,11 @@ void ReachCheckpoint(frmVorlet& play) {
     return;
   }
   Skip([&] {
-    const Vector& pod = CheckpointRow(play);
+    const Vector& pod = play.CurrentCheckpoint();
     play.fDisc.SetPosition(play.fBase, pod.x, pod.y, pod.z);
   });
   Skip([&] { play.TempScore = CheckpointAward(play); });
-  play.TimeLeft = kFullClock;
+  play.TimeLeft = frmVorlet::kFullClock;
 }
 
 // The ball drops away from the board's plane along the root's -y axis: nothing ever turns the

@@ -3,8 +3,10 @@
 
 #include "engine/frm_vorlet.h"
 
+#include <string>
 #include <utility>
 
+#include "platform/error.h"
 #include "platform/runtime/picture.h"
 #include "startup/program.h"
 
@@ -132,5 +134,13 @@ frmVorlet::frmVorlet(startup::Program& owner)
 }
 
 frmVorlet::~frmVorlet() = default;
+
+const Vector& frmVorlet::CurrentCheckpoint() const {
+  if (CurrentPod < 0 || CurrentPod >= static_cast<int>(PodPos.size())) {
+    throw platform::PlatformError("checkpoint " + std::to_string(CurrentPod) +
+                                  " lies outside the checkpoint table");
+  }
+  return PodPos[static_cast<size_t>(CurrentPod)];
+}
 
 }  // namespace orbelon::engine

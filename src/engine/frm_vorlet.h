@@ -73,6 +73,11 @@ class frmVorlet : public platform::Form {
   void BuildLevel2(const levels::LevelData& level);  // the new board, after the teardown
   void DestroyAll();
 
+  // The row of PodPos that the disc marks; throws when CurrentPod lies outside the table.
+  const Vector& CurrentCheckpoint() const;
+  // Seconds on a full checkpoint clock: its first counted tick shows 30.
+  static constexpr int16_t kFullClock = 31;
+
   // --- Controls ------------------------------------------------------------------------
   platform::Tessor Tessor1;
   Label Label9, Label8, Label2, lblScore, Label3, Label4, Label1, Label5, Label7, Label6;

@@ -20,18 +20,9 @@ using startup::Sound;
 
 constexpr float kUfoParkX = 700;
 constexpr float kUfoParkAboveStart = 69;
-constexpr int16_t kFullClock = 31;
 // With the clock at 31 and the last second seen at 30, the first tick after the box counts to
 // 30 in any second but 30: every life begins with a full 30 seconds, however long the box stood.
 constexpr int16_t kSecondSeenBeforePlay = 30;
-
-const Vector& CheckpointRow(const frmVorlet& play) {
-  if (play.CurrentPod < 0 || play.CurrentPod >= static_cast<int>(play.PodPos.size())) {
-    throw platform::PlatformError("Reset: checkpoint " + std::to_string(play.CurrentPod) +
-                                  " lies outside the checkpoint table");
-  }
-  return play.PodPos[static_cast<size_t>(play.CurrentPod)];
-}
 
 // The last life is gone. Every failing step is left out; the program ends in any case.
 [[noreturn]] void GameOver(frmVorlet& play) {
@@ -83,7 +74,7 @@ void frmVorlet::Reset() {
   Locked = false;
   // The disc stays on the checkpoint that is due: a lost life keeps the checkpoints reached.
   Skip([&] {
-    const Vector& pod = CheckpointRow(*this);
+    const Vector& pod = CurrentCheckpoint();
     fDisc.SetPosition(fBase, pod.x, pod.y, pod.z);
   });
   TimeLeft = kFullClock;
