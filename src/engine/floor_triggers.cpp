@@ -33,10 +33,10 @@ constexpr float kOldFallLength = 15;
 constexpr int32_t kCheckpointPoints = 1000;
 constexpr int16_t kPointsPerSecond = 100;
 
-// Scored from the shown score, not added to the target: whatever the count-up had not reached
-// yet is given up. Any step that overflows leaves the target as it was.
+// Added to the target, so that whatever the count-up has not reached yet (a UFO's 10000, the last
+// checkpoint) is kept. Any step that overflows leaves the target as it was.
 int32_t CheckpointAward(const frmVorlet& play) {
-  const int32_t base = platform::LongAdd(play.Score, kCheckpointPoints);
+  const int32_t base = platform::LongAdd(play.TempScore, kCheckpointPoints);
   const auto seconds = platform::CheckedNarrow<int16_t>(int64_t{kPointsPerSecond} * play.TimeLeft);
   return platform::LongAdd(base, seconds);
 }

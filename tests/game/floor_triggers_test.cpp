@@ -1,5 +1,5 @@
 // What the ball finds under it on the real level 1 board: checkpoints scored against the clock
-// from the shown score, the pill taken once, the single-use teleporters with their bursts, and
+// onto the score's target, the pill taken once, the single-use teleporters with their bursts, and
 // nothing at all once it has rolled off: the fall.
 
 #include "game/support/game_fixture.h"
@@ -7,31 +7,42 @@
 namespace orbelon::gametest {
 namespace {
 
-TEST(FloorTriggers, ACheckpointPaysFromTheShownScoreAndMovesTheDiscOn) {
+TEST(FloorTriggers, ACheckpointAddsItsAwardToTheScoreTargetAndMovesTheDiscOn) {
+  constexpr int32_t kNearTop = 2147483647 - 900;
   for (const bool sound : {true, false}) {
     SCOPED_TRACE(sound ? "with sound" : "silent");
     Game game({ORBELON_GAME_DIR, "", sound});
     game.backend.wall_second_at_zero = 30;  // the clock stays full through the first second
+    int overflow_at = 0;
     game.backend.on_render = [&](int render) {
       engine::frmVorlet& w = game.Vorlet();
-      if (render == 2 || render == 20) {
+      if (render == 2 || render == 33) {
         PutBallOnDisc(w);
       }
       if (render == 3) {
-        EXPECT_EQ(w.TempScore, 4100) << "1000 and 100 for each of 31 seconds";
+        EXPECT_EQ(w.TempScore, 4100) << "on a settled score: 1000 and 100 for each of 31 seconds";
         EXPECT_TRUE(w.CurrentPod == 1 && w.Label9.Caption() == "Checkpoints Remaining: 12");
         EXPECT_TRUE(Near(Game::PositionOf(w.fDisc, w.fBase), w.PodPos[1], 0));
-      } else if (render == 20) {
-        w.TimeLeft = 0;  // run down, halfway through the count-up of the first award
-      } else if (render == 21) {
-        EXPECT_TRUE(w.Score > 1000 && w.Score < 4100) << w.Score;
-        EXPECT_EQ(w.TempScore, w.Score + 1000) << "the rest of the first award is lost";
+        w.TempScore += 10000;  // a UFO destroyed by a jump
+      } else if (render == 33) {
+        w.TimeLeft = 0;  // run down, 30 passes into the count-up
+      } else if (render == 34) {
+        EXPECT_TRUE(w.Score > 2000 && w.Score < 4100) << w.Score;
+        EXPECT_EQ(w.TempScore, 15100) << "what the count-up had not reached yet is kept";
         EXPECT_TRUE(w.TimeLeft == 31 && w.Label9.Caption() == "Checkpoints Remaining: 11");
+      } else if (overflow_at == 0 && (w.Score == 15100 || render == 400)) {
+        ASSERT_EQ(w.Score, 15100) << "the shown score reaches the sum of the awards";
+        w.Score = w.TempScore = kNearTop;
+        PutBallOnDisc(w);
+        overflow_at = render;
+      } else if (overflow_at > 0) {
+        EXPECT_EQ(w.TempScore, kNearTop) << "an award that overflows leaves the target";
+        EXPECT_TRUE(w.CurrentPod == 3 && w.TimeLeft == 31) << "and the checkpoint is reached";
         throw StopGame{};
       }
     };
     ASSERT_TRUE(game.Play().stopped);
-    EXPECT_EQ(game.Calls("chip.daw"), sound ? 2 : 0);
+    EXPECT_EQ(game.Calls("chip.daw"), sound ? 3 : 0);
     EXPECT_EQ(game.backend.sound_calls.empty(), !sound) << "silent mode makes no sound call";
   }
 }
