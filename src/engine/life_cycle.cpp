@@ -98,6 +98,8 @@ void frmVorlet::Reset() {
   Skip([&] { Label1.SetVisible(true); });
   Skip([&] { Timer1.SetEnabled(true); });
   Skip([&] { runtime.GetBackend().ShowCursor(false); });
+  // The pointer's trip to the box's button is no tilt: the board starts the life at rest.
+  Skip([&] { module1.CenterMouse(); });
   xSpeed = 0;
   zSpeed = 0;
 }

@@ -65,6 +65,8 @@ void frmVorlet::Form_KeyPress(int16_t& KeyAscii) {
     // the pointer again and its "Quit Orbelon" never comes back.
     program.PauseWindow().ShowModal();
     Timer1.SetEnabled(true);
+    // The pointer's trip to "Continue" is no tilt: the board goes on as it stood.
+    module1.CenterMouse();
   } else if (KeyAscii >= kDigitOne && KeyAscii <= kDigitNine) {
     // A speed choice that nothing reads any more.
     SpeedSetting = static_cast<int16_t>(10 - (KeyAscii - '0'));
