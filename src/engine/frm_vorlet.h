@@ -43,6 +43,7 @@ class frmVorlet : public platform::Form {
   // --- Event handlers ------------------------------------------------------------------
   void Form_Load() override;                       // set-up and frame loop (never returns)
   void Form_KeyPress(int16_t& KeyAscii) override;  // Esc pauses; digits
+  void Form_CloseRequest() override;               // quits as the pause window does
   void Tessor1_MouseButton(int16_t Button);        // ant marker, rage
   void Tessor1_EmptyHandler(int32_t value);
   void Timer1_Timer();  // the checkpoint clock

@@ -16,6 +16,7 @@ enum class EventType {
   MouseDown,  // button 1 left, 2 right, at x, y in client pixels
   MouseUp,    // the button released, at x, y in client pixels of the window that took the press
   Quit,       // the system asks the program to end (a signal, the session closing)
+  Close,      // the close box of the window's title bar: the window manager asks it to close
 };
 
 struct InputEvent {

@@ -85,4 +85,8 @@ void frmOrder::OKButton_Click() {
   Unload();
 }
 
+void frmOrder::Form_CloseRequest() {
+  OKButton_Click();
+}
+
 }  // namespace orbelon::screens

@@ -14,7 +14,8 @@ class frmOrder : public platform::Form {
  public:
   explicit frmOrder(startup::Program& program);
   void Form_Load() override;
-  void OKButton_Click();  // "Exit"
+  void Form_CloseRequest() override;  // as "Exit"
+  void OKButton_Click();              // "Exit"
 
   platform::Label Label1, Label2, Label7, Label3, Label5, Label8, Label6, Label4;
   platform::CommandButton OKButton;

@@ -37,6 +37,11 @@ void frmStart::OKButton_Click() {
   program_.PlayWindow().Show();
 }
 
+// Nothing has begun yet: the close box leaves at once.
+void frmStart::Form_CloseRequest() {
+  program_.runtime.End(0);
+}
+
 void frmStart::Command1_Click() {
   program_.RulesWindow().ShowModal();
 }

@@ -12,8 +12,9 @@ class frmStart : public platform::Form {
  public:
   explicit frmStart(Program& program);
   void Form_Load() override;
-  void OKButton_Click();  // "Begin"
-  void Command1_Click();  // "Instructions"
+  void Form_CloseRequest() override;  // ends the program
+  void OKButton_Click();              // "Begin"
+  void Command1_Click();              // "Instructions"
 
   platform::CommandButton OKButton;
   platform::CommandButton Command1;

@@ -1,5 +1,5 @@
 // Play held behind a box or a window: the pointer's trip to a button tilts nothing when play
-// resumes.
+// resumes, and the close box of every window with a title bar takes the road a player expects.
 
 #include <cmath>
 
@@ -69,6 +69,42 @@ TEST(HeldPlay, ATripToTheReadyBoxsButtonOrToContinueTiltsNothing) {
   };
   ASSERT_TRUE(game.Play().stopped);
   EXPECT_EQ(phase, 2) << "play never resumed after the pause";
+}
+
+TEST(HeldPlay, TheCloseBoxEndsTheStartWindowQuitsPlayAndActsAsOkAndAsExit) {
+  {
+    Game game(StartOptions(""));
+    game.backend.At(1000, [&] { game.backend.RequestClose(game.program.StartWindow()); });
+    game.StopAt(3000);
+    EXPECT_EQ(RunProgram(game).exit_status, 0) << "the start window's close box ends the program";
+    EXPECT_FALSE(game.program.HasPlayWindow());
+  }
+  Game game;
+  engine::frmVorlet& w = game.Vorlet();
+  screens::frmOrder& closing = game.program.ClosingWindow();
+  game.backend.on_box = [&](const scripted::BoxRecord&) {
+    game.backend.RequestClose(w);  // held behind the box: nothing
+    game.backend.RequestClose(*game.backend.OpenBox());
+  };
+  size_t calls = 0;
+  game.backend.At(2000, [&] {
+    ASSERT_TRUE(game.backend.OpenBox() == nullptr && w.IsVisible() && !closing.IsLoaded())
+        << "the box's close box did not act as OK, or the play window's was heard behind it";
+    calls = game.backend.sound_calls.size();
+    game.backend.RequestClose(w);
+  });
+  game.backend.At(2500, [&] {
+    ASSERT_TRUE(closing.IsVisible() && !w.IsVisible()) << "the play window's close box";
+    EXPECT_EQ(game.backend.show_count, 0) << "the pointer is shown for the closing window";
+    const std::vector<std::string> log = SoundLog(game.backend);
+    EXPECT_EQ(std::vector<std::string>(log.begin() + static_cast<long>(calls), log.end()),
+              (std::vector<std::string>{"stop theme.daw", "play msgb.daw 1", "stop laser.daw"}))
+        << "the sounds of \"Quit Orbelon\"";
+    game.backend.RequestClose(closing);
+  });
+  game.StopAt(5000);
+  EXPECT_EQ(game.Play().exit_status, 0) << "the closing window's close box acts as \"Exit\"";
+  EXPECT_EQ(game.backend.boxes.size(), 1u);
 }
 
 }  // namespace

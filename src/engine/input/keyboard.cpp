@@ -1,5 +1,5 @@
-// The keyboard device, polled every pass though nothing reads it, and the play window's key
-// handler, whose only working key is Esc.
+// The keyboard device, polled every pass though nothing reads it, the play window's key handler,
+// whose only working key is Esc, and its close box.
 
 #include "engine/frm_vorlet.h"
 #include "engine/input/module1.h"
@@ -71,6 +71,13 @@ void frmVorlet::Form_KeyPress(int16_t& KeyAscii) {
     // A speed choice that nothing reads any more.
     SpeedSetting = static_cast<int16_t>(10 - (KeyAscii - '0'));
   }
+}
+
+// A player who closes the play window means to leave: the road of the pause window's "Quit
+// Orbelon", with the pointer shown for the closing window as Esc would have shown it.
+void frmVorlet::Form_CloseRequest() {
+  program.runtime.GetBackend().ShowCursor(true);
+  program.PauseWindow().Command1_Click();
 }
 
 void frmVorlet::Tessor1_EmptyHandler(int32_t value) {

@@ -61,6 +61,9 @@ class Form {
   virtual void Form_KeyPress(int16_t& key_ascii) { (void)key_ascii; }
   virtual void Form_Click() {}
   virtual void Form_Unload() {}
+  // The close box of the title bar. Each window with a title bar says what it means there; a
+  // window that says nothing stays open.
+  virtual void Form_CloseRequest() {}
 
   // Controls in the order they were made; the focused one takes Enter and Space.
   const std::vector<Control*>& Controls() const { return controls_; }

@@ -8,7 +8,8 @@
 namespace orbelon::platform {
 
 // The runtime's own modal message box: the prompt, an OK button that is the default and has the
-// focus, and for style 16 the stop icon. Enter, Space, Esc or a click on OK closes it.
+// focus, and for style 16 the stop icon. Enter, Space, Esc, a click on OK or the close box of its
+// title bar closes it.
 class MessageBoxForm : public Form {
  public:
   MessageBoxForm(Runtime& runtime, std::string prompt, int style, std::string title);
@@ -19,6 +20,7 @@ class MessageBoxForm : public Form {
   bool HasStopIcon() const { return Icon.Visible(); }
 
   void Form_KeyPress(int16_t& key_ascii) override;
+  void Form_CloseRequest() override { OKButton.Press(); }
 
   Image Icon;
   Label Message;

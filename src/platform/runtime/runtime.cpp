@@ -128,7 +128,8 @@ void Runtime::Dispatch(const InputEvent& event) {
   if (form == nullptr || !form->IsVisible()) {
     return;
   }
-  // Modal to the whole program: while a modal window is open only it takes input.
+  // Modal to the whole program: while a modal window is open only it takes input, its close box
+  // included.
   if (Form* modal = ModalForm(); modal != nullptr && modal != form) {
     return;
   }
@@ -138,6 +139,8 @@ void Runtime::Dispatch(const InputEvent& event) {
     form->HandleMouseDown(event.button, event.x, event.y);
   } else if (event.type == EventType::MouseUp) {
     form->HandleMouseUp(event.button, event.x, event.y);
+  } else if (event.type == EventType::Close) {
+    form->Form_CloseRequest();
   }
 }
 

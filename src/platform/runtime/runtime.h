@@ -46,7 +46,7 @@ class Runtime {
   // hidden. Only the form takes keys and clicks meanwhile; every timer keeps ticking.
   void RunModal(Form& form);
   // A modal message box with an OK button (style 16 adds the stop icon), closed by Enter,
-  // Space, Esc or a click on OK. Returns 1 (OK).
+  // Space, Esc, a click on OK or its close box. Returns 1 (OK).
   int MsgBox(const std::string& prompt, int style, const std::string& title);
   // The runtime's error box for a failure that reaches the top: it names the failure (and writes
   // it on stderr, where no window can be shown). It never throws.

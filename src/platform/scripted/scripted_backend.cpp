@@ -64,6 +64,10 @@ void ScriptedBackend::PostQuit() {
   pending_.push_back(InputEvent{EventType::Quit, 0, 0, 0, 0, 0});
 }
 
+void ScriptedBackend::RequestClose(const Form& form) {
+  pending_.push_back(InputEvent{EventType::Close, form.WindowId(), 0, 0, 0, 0});
+}
+
 void ScriptedBackend::MovePointer(int dx, int dy) {
   pointer_.x += dx;
   pointer_.y += dy;

@@ -72,6 +72,8 @@ class ScriptedBackend : public platform::Backend {
   void ReleaseButtonAt(const Form& form, int x_pixels, int y_pixels, int button = 1);
   // The system asking the program to end (a signal, the session closing).
   void PostQuit();
+  // The close box of the window's title bar.
+  void RequestClose(const Form& form);
   // The pointer as the player moves it, in screen pixels.
   void MovePointer(int dx, int dy);
   void SetPointer(int x, int y);

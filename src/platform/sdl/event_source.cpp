@@ -118,8 +118,16 @@ void EventSource::Translate(const SDL_Event& event) {
         if (entry != nullptr && entry->form->IsVisible()) {
           redraw_(*entry->form);
         }
+      } else if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+        // The close box of one window; the window itself decides what it means.
+        if (WindowTable::Entry* entry = windows_.FindBySdlId(event.window.windowID)) {
+          platform::InputEvent close;
+          close.type = platform::EventType::Close;
+          close.window = windows_.IdOf(*entry);
+          pending_.push_back(close);
+        }
       }
-      // Enter, leave, focus and the close box of a single window mean nothing to the game.
+      // Enter, leave and focus mean nothing to the game.
       break;
     default:
       break;

@@ -15,8 +15,9 @@
 namespace orbelon::sdl {
 
 // SDL's event queue as the runtime sees it: key presses as character codes, mouse buttons pressed
-// and released in client pixels, and the end of the session. Everything else is handled here
-// (relative motion moves the pointer, an exposed window is drawn again) or dropped.
+// and released in client pixels, the close box of a window, and the end of the session. Everything
+// else is handled here (relative motion moves the pointer, an exposed window is drawn again) or
+// dropped.
 class EventSource {
  public:
   EventSource(WindowTable& windows, Pointer& pointer,

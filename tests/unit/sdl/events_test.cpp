@@ -65,7 +65,8 @@ class EventsOfAWindow : public ::testing::Test {
       const std::string text = e.type == EventType::KeyPress    ? "key " + std::to_string(e.key)
                                : e.type == EventType::MouseDown ? "down " + at
                                : e.type == EventType::MouseUp   ? "up " + at
-                                                                : "quit";
+                               : e.type == EventType::Quit      ? "quit"
+                                                                : "close";
       const bool elsewhere = e.type != EventType::Quit && e.window != form.WindowId();
       events.push_back(elsewhere ? text + " to another window" : text);
     }
@@ -76,7 +77,7 @@ class EventsOfAWindow : public ::testing::Test {
   uint32_t id = 0;
 };
 
-TEST_F(EventsOfAWindow, KeysButtonsAndQuitInOrder) {
+TEST_F(EventsOfAWindow, KeysButtonsCloseBoxAndQuitInOrder) {
   // Printable keys come as text: their key events give nothing.
   for (SDL_Keycode key :
        {SDLK_ESCAPE, SDLK_a, SDLK_RETURN, SDLK_KP_ENTER, SDLK_TAB, SDLK_BACKSPACE}) {
@@ -99,8 +100,9 @@ TEST_F(EventsOfAWindow, KeysButtonsAndQuitInOrder) {
   EXPECT_EQ(Received(),
             (std::vector<std::string>{"key 27", "key 13", "key 13", "key 9", "key 8", "key 97",
                                       "key 66", "key 32", "key 55", "key 233", "down 1 at 12,34",
-                                      "up 1 at 13,35", "down 2 at 5,6", "quit"}))
-      << "each key once as its character code, the left and right buttons (1 and 2), the quit";
+                                      "up 1 at 13,35", "down 2 at 5,6", "close", "quit"}))
+      << "each key once as its character code, the left and right buttons (1 and 2), the close "
+         "box, the quit";
 }
 
 TEST_F(EventsOfAWindow, WaitingBlocksUntilTheTimeOrAnEvent) {
