@@ -3,6 +3,7 @@
 #include "engine/frm_vorlet.h"
 #include "screens/frm_order.h"
 #include "screens/frm_paused.h"
+#include "startup/app_picture.h"
 #include "startup/frm_rules.h"
 #include "startup/frm_start.h"
 
@@ -20,6 +21,8 @@ Program::~Program() {
 }
 
 void Program::Run() {
+  // Before the first window, so that every title bar carries it.
+  runtime.SetIcon(AppPicture(runtime, "icon.png"));
   StartWindow().Show();
   // The start window waits for the player; from here on every way out ends the process.
   for (;;) {

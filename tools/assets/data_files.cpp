@@ -73,6 +73,7 @@ std::vector<DataFile> AllDataFiles() {
       PictureFile("rules.png", RulesPicture),
       PictureFile("paused.png", PausedPicture),
       PictureFile("closing.png", ClosingPicture),
+      PictureFile("icon.png", IconPicture),
 
       SoundFile("intro.daw", IntroSound),
       SoundFile("theme.daw", ThemeSound),

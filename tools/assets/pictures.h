@@ -10,6 +10,9 @@ namespace orbelon::assets {
 Image BackgroundPicture();
 Image LifePicture();
 
+// The program's icon in the title bars, 32 x 32.
+Image IconPicture();
+
 // The start window's title, 400 x 300, and the rules, 400 x 400: at most 256 colours each.
 Image TitlePicture();
 Image RulesPicture();

@@ -40,6 +40,10 @@ void Form::SetCaption(std::string caption) {
   MarkChanged();
 }
 
+Picture Form::Icon() const {
+  return border_ == BorderStyle::None ? Picture() : runtime_.Icon();
+}
+
 void Form::SetClientSize(int width_twips, int height_twips) {
   client_width_ = width_twips;
   client_height_ = height_twips;

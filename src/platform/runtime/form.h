@@ -34,6 +34,8 @@ class Form {
   void SetCaption(std::string caption);
   BorderStyle Border() const { return border_; }
   void SetBorder(BorderStyle border) { border_ = border; }
+  // The icon of the title bar: the program's, on every window that has a title bar.
+  Picture Icon() const;
   int ClientWidth() const { return client_width_; }    // twips
   int ClientHeight() const { return client_height_; }  // twips
   void SetClientSize(int width_twips, int height_twips);

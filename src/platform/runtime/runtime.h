@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/runtime/picture.h"
 
 namespace orbelon::platform {
 
@@ -32,6 +34,10 @@ class Runtime {
   int Second();
   // The millisecond clock, 32 bits, wrapping.
   uint32_t TimeGetTime();
+  // The program's icon, which every window with a title bar carries; set before the first
+  // window is made. Empty until then.
+  const Picture& Icon() const { return icon_; }
+  void SetIcon(Picture icon) { icon_ = std::move(icon); }
   // Ends the process: unwinds to main with the status (throws ProcessExit).
   [[noreturn]] void End(int status = 0);
 
@@ -69,6 +75,7 @@ class Runtime {
   Backend& backend_;
   std::string app_path_;
   std::string command_;
+  Picture icon_;
   std::vector<Form*> forms_;
   std::vector<Form*> modal_;
 };

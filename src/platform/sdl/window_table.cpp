@@ -3,8 +3,27 @@
 #include "platform/error.h"
 #include "platform/runtime/form.h"
 #include "platform/sdl/form_painter.h"
+#include "platform/sdl/frame_buttons.h"
 
 namespace orbelon::sdl {
+
+namespace {
+
+// The window manager keeps its own copy of the icon.
+void SetIcon(SDL_Window* window, const platform::Picture& icon) {
+  if (!icon) {
+    return;
+  }
+  SDL_Surface* surface =
+      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(icon->rgba.data()), icon->width,
+                                         icon->height, 32, icon->width * 4, SDL_PIXELFORMAT_RGBA32);
+  if (surface != nullptr) {
+    SDL_SetWindowIcon(window, surface);
+    SDL_FreeSurface(surface);
+  }
+}
+
+}  // namespace
 
 WindowTable::~WindowTable() {
   while (!entries_.empty()) {
@@ -23,6 +42,10 @@ int WindowTable::Create(const platform::Form& form) {
                                         SDL_WINDOWPOS_CENTERED, client.w, client.h, flags);
   if (window == nullptr) {
     throw platform::PlatformError("cannot make the window " + form.Name() + ": " + SDL_GetError());
+  }
+  if (form.Border() != platform::BorderStyle::None) {
+    AskForCloseBoxOnly(window);
+    SetIcon(window, form.Icon());
   }
   int id = next_id_++;
   Entry& entry = entries_[id];

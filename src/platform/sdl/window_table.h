@@ -35,7 +35,8 @@ class WindowTable {
   WindowTable& operator=(const WindowTable&) = delete;
 
   // A hidden window of the form's client size, centred on the screen, not resizable,
-  // borderless for forms without a border, titled with the caption.
+  // borderless for forms without a border; the others are titled with the caption, carry the
+  // form's icon and have a close box but no minimise or maximise button.
   int Create(const platform::Form& form);
   void Destroy(int id);
   // Throws PlatformError when there is no such window.
