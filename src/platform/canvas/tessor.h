@@ -10,8 +10,9 @@
 namespace orbelon::platform {
 
 // The canvas control: it holds the 3D scene and shows it in its rectangle of the form. The
-// scene frame exists from the start; StartCanvas makes the camera, the viewport (field 0.5,
-// front 1) and the lights; Render advances the scene one tick and then draws it.
+// scene frame exists from the start; StartCanvas makes the camera and the viewport (field 0.5,
+// front 1); Render advances the scene one tick and then draws it. The lights are no part of the
+// scene: the backend's renderer holds them, fixed, one ambient and one directional.
 class Tessor : public Control {
  public:
   Tessor(Form& form, std::string name, Rect bounds);
