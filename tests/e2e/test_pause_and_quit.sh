@@ -13,17 +13,8 @@ source "$(dirname "$0")/lib.sh" "$@"
 # The pause window has no title: it is the program's visible window of 199 x 188 pixels.
 find_pause() { find_window_of_size 199 188 "$1"; }
 
-# The game holds the pointer at 30000/65536 of the screen and turns the board by how far it has
-# moved from there, so a click on "Continue" tips the board on the way back into play. Moving
-# the pointer back by as much keeps the board level, whether it comes before or after the game
-# takes the pointer again.
 click_continue() {  # click_continue PAUSE_WINDOW
-  local X Y WIDTH HEIGHT SCREEN WINDOW screen_w screen_h
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  read -r screen_w screen_h < <(xdotool getdisplaygeometry)
   click "$1" 99 136
-  xdotool mousemove_relative -- $((30000 * screen_w / 65536 - X - 99)) \
-    $((30000 * screen_h / 65536 - Y - 136))
 }
 
 # The clock's label on the play window, 65 x 25 pixels at (152, 408) of the client area.
