@@ -3,7 +3,6 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -14,10 +13,9 @@ namespace orbelon::platform {
 
 namespace {
 
-constexpr size_t kMaxPictureBytes = size_t{64} << 20;
-// Far above any picture of the game, and small enough that a damaged header cannot make the
-// decoder ask for gigabytes.
-constexpr uint32_t kMaxSide = 8192;
+constexpr uint32_t kMaxSide = kLargestPictureSide;
+// The largest picture stored without any compression, with room for its chunks.
+constexpr size_t kMaxPictureBytes = size_t{kMaxSide} * (kMaxSide * 4 + 1) + (size_t{1} << 20);
 constexpr uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
 
 uint32_t Be32(const uint8_t* p) {
@@ -27,12 +25,6 @@ uint32_t Be32(const uint8_t* p) {
 using Surface = std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)>;
 
 }  // namespace
-
-std::string NativePath(const std::string& path) {
-  std::string native = path;
-  std::replace(native.begin(), native.end(), '\\', '/');
-  return native;
-}
 
 Picture LoadPicture(const std::string& path) {
   const std::string native = NativePath(path);
@@ -51,7 +43,7 @@ Picture LoadPicture(const std::string& path) {
   const uint32_t height = Be32(&bytes[20]);
   if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide) {
     throw damaged("its size of " + std::to_string(width) + " x " + std::to_string(height) +
-                  " pixels is out of range");
+                  " pixels is out of range (at most " + std::to_string(kMaxSide) + " on a side)");
   }
 
   SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));

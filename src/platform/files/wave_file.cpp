@@ -7,7 +7,6 @@
 
 #include "platform/error.h"
 #include "platform/files/file_bytes.h"
-#include "platform/runtime/picture.h"
 
 namespace orbelon::platform {
 
@@ -121,6 +120,13 @@ WaveSound ParseWave(const std::vector<uint8_t>& bytes, const std::string& name) 
 WaveSound ReadWaveFile(const std::string& path) {
   const std::string native = NativePath(path);
   return ParseWave(ReadFileBytes(native, "sound", kMaxWaveBytes), native);
+}
+
+std::vector<uint8_t> ReadWaveBytes(const std::string& path) {
+  const std::string native = NativePath(path);
+  std::vector<uint8_t> bytes = ReadFileBytes(native, "sound", kMaxWaveBytes);
+  ParseWave(bytes, native);
+  return bytes;
 }
 
 }  // namespace orbelon::platform

@@ -14,9 +14,13 @@ struct WaveSound {
   std::vector<uint8_t> samples;  // as stored: 8-bit unsigned, or 16-bit signed little-endian
 };
 
-// Reads a wave file (backslashes in the path are taken as separators). Throws PlatformError
+// Reads a wave file (the game's "\name" turned into a path, see NativePath). Throws PlatformError
 // naming the file when it is missing, empty, damaged or not a wave of that kind.
 WaveSound ReadWaveFile(const std::string& path);
+
+// The file's bytes once they have passed that check, for a player that decodes them itself: read
+// once, so that what was checked is what plays.
+std::vector<uint8_t> ReadWaveBytes(const std::string& path);
 
 // The same check of bytes already read; `name` is the file they came from.
 WaveSound ParseWave(const std::vector<uint8_t>& bytes, const std::string& name);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/file_bytes.h"
+
 namespace orbelon::platform {
 
 // A decoded picture, 8-bit RGBA rows from the top. Shared and immutable once loaded.
@@ -15,11 +17,14 @@ struct PictureData {
 };
 using Picture = std::shared_ptr<const PictureData>;
 
-// Reads a PNG file (backslashes in the path are taken as separators). Throws PlatformError
-// naming the file when it is missing, empty, damaged or of an absurd size.
-Picture LoadPicture(const std::string& path);
+// The largest side of a picture that the game takes. Its largest picture, the play window's
+// background, is 500 pixels high; a texture or window picture twice that size still fits, and
+// the decoded picture stays within 4 MiB.
+constexpr int kLargestPictureSide = 1024;
 
-// The game names files as AppPath + "\name"; this turns the backslashes into the system's.
-std::string NativePath(const std::string& path);
+// Reads a PNG file (the game's "\name" turned into a path, see NativePath). Throws
+// PlatformError naming the file when it is missing, not a regular file, empty, damaged, or
+// larger than kLargestPictureSide on a side.
+Picture LoadPicture(const std::string& path);
 
 }  // namespace orbelon::platform

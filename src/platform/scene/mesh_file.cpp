@@ -1,22 +1,20 @@
 #include "platform/scene/mesh_file.h"
 
-#include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <unordered_map>
 
 #include <tiny_obj_loader.h>
 
 #include "platform/error.h"
+#include "platform/files/file_bytes.h"
 #include "platform/scene/transforms.h"
 
 namespace orbelon::scene {
 
 namespace {
 
-constexpr std::uintmax_t kLargestFile = 64u << 20;
+constexpr size_t kLargestFile = size_t{64} << 20;
 
 struct Corner {
   int position;
@@ -149,29 +147,10 @@ class GeometryBuilder {
 
 }  // namespace
 
-std::string SystemPath(const std::string& game_path) {
-  std::string path = game_path;
-  std::replace(path.begin(), path.end(), '\\', '/');
-  return path;
-}
-
 MeshGeometry ReadMeshFile(const std::string& path) {
-  const std::string name = SystemPath(path);
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(name, error))
-    Fail(name, "cannot be opened");
-  const std::uintmax_t size = std::filesystem::file_size(name, error);
-  if (error)
-    Fail(name, "cannot be opened");
-  if (size == 0)
-    Fail(name, "is empty");
-  if (size > kLargestFile)
-    Fail(name, "is too large for a mesh");
-  std::ifstream file(name, std::ios::binary);
-  std::string text(static_cast<size_t>(size), '\0');
-  if (!file.read(text.data(), static_cast<std::streamsize>(size)))
-    Fail(name, "cannot be read");
-  return ParseMeshText(text, name);
+  const std::string name = platform::NativePath(path);
+  const std::vector<uint8_t> bytes = platform::ReadFileBytes(name, "mesh", kLargestFile);
+  return ParseMeshText(std::string(bytes.begin(), bytes.end()), name);
 }
 
 MeshGeometry ParseMeshText(const std::string& text, const std::string& name) {

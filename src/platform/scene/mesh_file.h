@@ -12,9 +12,6 @@ namespace orbelon::scene {
 // Coordinates beyond this are taken for a damaged file rather than a mesh.
 constexpr float kLargestCoordinate = 1e6f;
 
-// The game writes its paths as the program's folder + "\name".
-std::string SystemPath(const std::string& game_path);
-
 MeshGeometry ReadMeshFile(const std::string& path);
 
 // The same from text already read; `name` is the file named in a failure.

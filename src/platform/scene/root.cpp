@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/error.h"
+#include "platform/files/file_bytes.h"
 #include "platform/scene/mesh_file.h"
 #include "platform/scene/scene.h"
 #include "platform/scene/scene_objects.h"
@@ -48,7 +49,7 @@ MeshBuilder Root::CreateMeshBuilder() {
 }
 
 Texture Root::LoadTexture(const std::string& path) {
-  const std::string name = SystemPath(path);
+  const std::string name = platform::NativePath(path);
   if (!decoder_)
     throw platform::PlatformError("LoadTexture: no image decoder for " + name);
   DecodedImage image = decoder_(name);

@@ -4,8 +4,8 @@
 #include <SDL_mixer.h>
 
 #include "platform/error.h"
+#include "platform/files/file_bytes.h"
 #include "platform/files/wave_file.h"
-#include "platform/runtime/picture.h"
 
 namespace orbelon::sdl {
 
@@ -77,12 +77,14 @@ void MixerSoundSystem::SetCooperativeLevel(int /*window*/, int /*level*/) {}
 
 std::shared_ptr<platform::SoundBuffer> MixerSoundSystem::CreateSoundBufferFromFile(
     const std::string& path) {
-  // The project's reader names what is wrong with a missing or damaged file.
-  platform::ReadWaveFile(path);
-  std::string native = platform::NativePath(path);
-  Mix_Chunk* chunk = Mix_LoadWAV(native.c_str());
+  // The project's reader names what is wrong with a missing or damaged file, and the mixer
+  // decodes the very bytes it checked, never opening the file itself.
+  const std::vector<uint8_t> bytes = platform::ReadWaveBytes(path);
+  SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+  Mix_Chunk* chunk = source == nullptr ? nullptr : Mix_LoadWAV_RW(source, 1);
   if (chunk == nullptr) {
-    throw platform::PlatformError("cannot load the sound " + native + ": " + Mix_GetError());
+    throw platform::PlatformError("cannot load the sound " + platform::NativePath(path) + ": " +
+                                  Mix_GetError());
   }
   return std::make_shared<MixerSoundBuffer>(device_, chunk);
 }

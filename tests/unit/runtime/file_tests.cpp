@@ -1,5 +1,8 @@
 // The picture and wave readers: good files load, every bad one fails naming the file.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <functional>
 #include <string>
 #include <tuple>
@@ -8,6 +11,7 @@
 #include "platform/error.h"
 #include "platform/files/wave_file.h"
 #include "platform/runtime/picture.h"
+#include "platform/scene/mesh_file.h"
 #include "runtime_fixture.h"
 #include "test_files.h"
 
@@ -58,6 +62,44 @@ TEST_F(Files, PicturesLoadAsRgbaRowsAndBadOnesFail) {
   std::vector<uint8_t> huge = MakePng(1, 1);
   huge[16] = 0x7f;  // a width of about two thousand million
   ExpectFailure("an absurd size", Write("huge.png", huge), load);
+  // At most 1024 pixels on a side, twice the game's largest picture.
+  EXPECT_EQ(platform::LoadPicture(Write("wide.png", MakePng(1024, 1)))->width, 1024);
+  EXPECT_EQ(platform::LoadPicture(Write("tall.png", MakePng(1, 1024)))->height, 1024);
+  ExpectFailure("1025 pixels wide", Write("wider.png", MakePng(1025, 1)), load);
+  ExpectFailure("1025 pixels high", Write("taller.png", MakePng(1, 1025)), load);
+}
+
+// A named pipe in place of a data file would hold a reader that waits for a writer for ever.
+TEST_F(Files, EveryReaderRefusesWhatIsNotAFileWithoutWaiting) {
+  const std::string pipe = dir_ + "/pipe.dat";
+  unlink(pipe.c_str());
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  alarm(10);  // a reader that waits ends the test
+  const std::pair<const char*, std::function<void(const std::string&)>> readers[] = {
+      {"picture", [](const std::string& path) { platform::LoadPicture(path); }},
+      {"sound", [](const std::string& path) { platform::ReadWaveFile(path); }},
+      {"mesh", [](const std::string& path) { scene::ReadMeshFile(path); }},
+  };
+  for (const auto& [kind, read] : readers) {
+    ExpectFailure(std::string(kind) + " from a named pipe", pipe, read);
+    ExpectFailure(std::string(kind) + " from a folder", dir_, read);
+  }
+  alarm(0);
+}
+
+// The game names a file as the program's folder + "\name". Only that backslash is the game's:
+// one in the folder is part of a name there, and a converted path stays as it is.
+TEST(NativePath, ConvertsOnlyTheGamesOwnName) {
+  const std::pair<std::string, std::string> paths[] = {
+      {"/opt/orbelon\\m.dab", "/opt/orbelon/m.dab"},
+      {"/home/a\\b/orbelon\\m.dab", "/home/a\\b/orbelon/m.dab"},
+      {"/home/a/or\\belon\\m.dab", "/home/a/or\\belon/m.dab"},
+      {"/opt/orbelon/m.dab", "/opt/orbelon/m.dab"},
+  };
+  for (const auto& [game, native] : paths) {
+    EXPECT_EQ(platform::NativePath(game), native) << game;
+    EXPECT_EQ(platform::NativePath(native), native) << game << ", converted twice";
+  }
 }
 
 TEST_F(Files, WavesReadFormatAndSamples) {

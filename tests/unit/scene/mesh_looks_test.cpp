@@ -107,9 +107,9 @@ TEST_F(MeshLooksTest, SphereWrapsIncludingTheBallsZeroDirection) {
 }
 
 TEST_F(MeshLooksTest, TexturesMaterialsBackgroundAndViewport) {
-  Texture first = root.LoadTexture("C:\\game\\m.dab");
-  Texture second = root.LoadTexture("C:\\game\\m.dab");
-  EXPECT_EQ(decoded.at(0), "C:/game/m.dab") << "the decoder gets this system's separators";
+  Texture first = root.LoadTexture("/opt/game\\m.dab");
+  Texture second = root.LoadTexture("/opt/game\\m.dab");
+  EXPECT_EQ(decoded.at(0), "/opt/game/m.dab") << "the decoder gets this system's separators";
   first.SetDecalTransparency(1);
   first.SetDecalTransparentColor(0);
 
