@@ -1,9 +1,11 @@
 // The start-up: everything the program sets up before the start window is first shown.
 
 #include <cstdint>
+#include <string>
 
 #include "platform/checked.h"
 #include "platform/error.h"
+#include "platform/files/data_manifest.h"
 #include "startup/frm_start.h"
 #include "startup/program.h"
 
@@ -27,6 +29,10 @@ constexpr BankFile kBankFiles[kSoundCount] = {
     {Sound::sLaser, "\\laser.daw"},
 };
 
+bool IsSoundFile(const std::string& name) {
+  return name.ends_with(".daw");
+}
+
 }  // namespace
 
 void frmStart::Form_Load() {
@@ -36,6 +42,16 @@ void frmStart::Form_Load() {
 
   m.AppPath = runtime.AppPath();
   m.SoundOff = false;
+
+  // A broken install is named now, before play, rather than ending a game when the file is first
+  // used. A picture, mesh or texture that fails ends the program here; a sound file is checked
+  // with the bank below, where a failure means a silent game.
+  const platform::DataManifest data_files(m.AppPath);
+  for (const std::string& name : data_files.Names()) {
+    if (!IsSoundFile(name)) {
+      data_files.Check(name);
+    }
+  }
 
   // A failing display query or box throws on; the refusal ends the process.
   const auto display_test = [&] {
@@ -65,10 +81,19 @@ void frmStart::Form_Load() {
       for (const BankFile& entry : kBankFiles) {
         m.bank.Load(entry.sound, m.AppPath + entry.file);
       }
+      // The bank takes a sound cut short at the end of a frame, and the second level's music is
+      // read only at the level change: both are found here.
+      for (const std::string& name : data_files.Names()) {
+        if (IsSoundFile(name)) {
+          data_files.Check(name);
+        }
+      }
       m.bank.Play(Sound::sIntro, 0);
       return;
-    } catch (const platform::PlatformError&) {
-    } catch (const platform::OverflowError&) {
+    } catch (const platform::PlatformError& error) {
+      runtime.Warn(std::string("running without sound: ") + error.what());
+    } catch (const platform::OverflowError& error) {
+      runtime.Warn(std::string("running without sound: ") + error.what());
     }
   }
 

@@ -1,4 +1,5 @@
-// Makes every data file of the game into the folder given on the command line.
+// Makes every data file of the game into the folder given on the command line, and the manifest
+// of them all last.
 
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +11,30 @@
 #include <vector>
 
 #include "assets/data_files.h"
+#include "assets/manifest.h"
+
+namespace {
+
+// Written beside the file and renamed, so that a game starting meanwhile never reads half a file.
+bool WriteWhole(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  std::filesystem::path partial = path;
+  partial += ".part";
+  std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  std::error_code error;
+  if (out) {
+    std::filesystem::rename(partial, path, error);
+  }
+  if (!out || error) {
+    std::fprintf(stderr, "orbelon_assets: cannot write %s\n", path.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -19,8 +44,9 @@ int main(int argc, char** argv) {
   const std::filesystem::path folder = argv[1];
   std::error_code error;
   std::filesystem::create_directories(folder, error);
-  for (const auto& file : orbelon::assets::AllDataFiles()) {
-    const std::filesystem::path path = folder / file.name;
+  const std::vector<orbelon::assets::DataFile> files = orbelon::assets::AllDataFiles();
+  std::string manifest = orbelon::assets::ManifestHeader(files.size());
+  for (const auto& file : files) {
     std::vector<uint8_t> bytes;
     try {
       bytes = file.make();
@@ -28,21 +54,12 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "orbelon_assets: %s: %s\n", file.name.c_str(), error_made.what());
       return 1;
     }
-    // Written beside the file and renamed, so that a game starting meanwhile never reads half
-    // a file.
-    std::filesystem::path partial = path;
-    partial += ".part";
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (out) {
-      std::filesystem::rename(partial, path, error);
-    }
-    if (!out || error) {
-      std::fprintf(stderr, "orbelon_assets: cannot write %s\n", path.c_str());
+    if (!WriteWhole(folder / file.name, bytes)) {
       return 1;
     }
+    manifest += orbelon::assets::ManifestLine(file.name, bytes);
   }
-  return 0;
+  return WriteWhole(folder / orbelon::assets::kManifestName, {manifest.begin(), manifest.end()})
+             ? 0
+             : 1;
 }

@@ -168,13 +168,17 @@ int Runtime::MsgBox(const std::string& prompt, int style, const std::string& tit
 }
 
 void Runtime::ReportFatal(const std::string& message) noexcept {
-  std::fprintf(stderr, "orbelon: %s\n", message.c_str());
-  std::fflush(stderr);
+  Warn(message);
   try {
     MsgBox(message, vbCritical, "Orbelon");
   } catch (...) {
     // There is no display, or it failed too: the line on stderr is the report.
   }
+}
+
+void Runtime::Warn(const std::string& message) noexcept {
+  std::fprintf(stderr, "orbelon: %s\n", message.c_str());
+  std::fflush(stderr);
 }
 
 }  // namespace orbelon::platform

@@ -57,6 +57,9 @@ class Runtime {
   // The runtime's error box for a failure that reaches the top: it names the failure (and writes
   // it on stderr, where no window can be shown). It never throws.
   void ReportFatal(const std::string& message) noexcept;
+  // A failure the program lives with (a sound file that silences the game): written on stderr
+  // for whoever looks into why. It never throws.
+  void Warn(const std::string& message) noexcept;
 
   // Used by Form.
   void Attach(Form& form);
