@@ -84,7 +84,8 @@ void ReachCheckpoint(frmVorlet& play) {
   });
   if (play.CurrentPod > play.Pods) {
     Skip([&] { play.TempScore = CheckpointAward(play); });
-    // A failure inside the level's end stops it where it failed; play goes on from there.
+    // A failure in the fly-away stops the level's end where it failed and play goes on; from the
+    // winner's box on, EndLevel lets no failure through to be skipped here.
     Skip([&] { play.EndLevel(); });
     return;
   }

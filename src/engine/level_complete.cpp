@@ -6,6 +6,7 @@
 #include "engine/frm_vorlet.h"
 #include "engine/input/module1.h"
 #include "platform/checked.h"
+#include "platform/error.h"
 #include "platform/runtime/runtime.h"
 #include "screens/frm_order.h"
 #include "startup/program.h"
@@ -27,8 +28,8 @@ constexpr const char* kClosingText =
 
 }  // namespace
 
-// Nothing is handled here: a failing step ends the procedure where it stands, and Gravity goes
-// on after its call.
+// Until the winner's box nothing is handled here: a failing step of the fly-away ends the
+// procedure where it stands, and Gravity goes on after its call.
 void frmVorlet::EndLevel() {
   platform::Runtime& runtime = program.runtime;
   platform::Backend& backend = runtime.GetBackend();
@@ -58,24 +59,33 @@ void frmVorlet::EndLevel() {
   bank.Stop(Sound::sTheme);
   bank.Stop(Sound::sLaser);
   bank.Play(Sound::sWin, 1);
-  // The box quotes the score as counted so far; the rest is settled below.
-  runtime.MsgBox(std::to_string(Score) + " : Congratulations !!!", platform::vbOKOnly, "WINNER:");
-  bank.Stop(Sound::sWin);
-  bank.Stop(Sound::sLaser);
-  bank.Play(Sound::sMsgb, 1);
+  // From the winner's box on the level is over: a failure after it cannot be skipped, or play
+  // would go on in a finished or half-built level, counting checkpoints below zero. It ends the
+  // game naming what failed.
+  try {
+    // The box quotes the score as counted so far; the rest is settled below.
+    runtime.MsgBox(std::to_string(Score) + " : Congratulations !!!", platform::vbOKOnly, "WINNER:");
+    bank.Stop(Sound::sWin);
+    bank.Stop(Sound::sLaser);
+    bank.Play(Sound::sMsgb, 1);
 
-  module1.CurrentLevel = platform::IntAdd(module1.CurrentLevel, 1);
-  Score = TempScore;
-  if (module1.CurrentLevel == 2) {
-    Level2();
+    module1.CurrentLevel = platform::IntAdd(module1.CurrentLevel, 1);
+    Score = TempScore;
+    if (module1.CurrentLevel == 2) {
+      Level2();
+    }
+    if (module1.CurrentLevel == kLevelAfterTheLast) {
+      runtime.MsgBox(kClosingText, platform::vbOKOnly, "Order:");
+      program.ClosingWindow().ShowModal();
+      runtime.End(0);
+    }
+    CurrentPod = 0;
+    backend.ShowCursor(false);
+  } catch (const platform::PlatformError& error) {
+    throw platform::FatalError(error.what());
+  } catch (const platform::OverflowError& error) {
+    throw platform::FatalError(error.what());
   }
-  if (module1.CurrentLevel == kLevelAfterTheLast) {
-    runtime.MsgBox(kClosingText, platform::vbOKOnly, "Order:");
-    program.ClosingWindow().ShowModal();
-    runtime.End(0);
-  }
-  CurrentPod = 0;
-  backend.ShowCursor(false);
 }
 
 }  // namespace orbelon::engine

@@ -38,13 +38,6 @@ void SpinAboutY(Frame& frame, const Frame& ref, float rate) {
   frame.SetRotation(ref, 0, 1, 0, rate);
 }
 
-// Not a PlatformError, so that no procedure that skips its failing steps swallows it: it reaches
-// the top and ends the program with the runtime's error box.
-class LevelBuildError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 }  // namespace
 
 // Level 1's objects leave play, but no frame leaves the scene: the old root stays with its
@@ -94,17 +87,15 @@ void frmVorlet::DestroyAll() {
   fAnt = Frame();
 }
 
-// Until the teardown a failing step ends the level's building where it stands and goes to
-// EndLevel's caller, which plays on. Once level 1 is torn down there is no board left to play
-// on, so a file of level 2 that cannot be read ends the game naming it, as one of level 1 does
-// at the start.
+// A failing step ends the level's building where it stands. Level 1 has been won by then, so
+// EndLevel ends the game naming what failed, as a file of level 1 that cannot be read does at
+// the start; nothing plays on in a finished or half-built level.
 void frmVorlet::Level2() {
   const levels::LevelData& level = levels::Level2Data();
 
   // A destroyed UFO waiting for its removal is back in the new level, alive.
   Timer4.SetEnabled(false);
   UFOActive = true;
-  // The music comes first, so a missing one leaves level 1 untouched.
   module1.bank.Load(startup::Sound::sTheme, module1.AppPath + level.music_file);
   CurrentPod = 0;
   Timer3.SetEnabled(false);
@@ -114,11 +105,7 @@ void frmVorlet::Level2() {
   Pods = level.pods;
 
   DestroyAll();
-  try {
-    BuildLevel2(level);
-  } catch (const platform::PlatformError& error) {
-    throw LevelBuildError(std::string("Level 2 cannot be built: ") + error.what());
-  }
+  BuildLevel2(level);
 
   // The first life of the new level; it takes back the life that winning level 1 gave.
   Reset();

@@ -18,6 +18,14 @@ class OverflowError : public std::runtime_error {
   OverflowError() : std::runtime_error("Overflow") {}
 };
 
+// A failure that no procedure may skip, because play cannot go on after it. Not a PlatformError,
+// so that Skip lets it pass: it reaches the top, where the runtime's error box names it and the
+// program ends with status 1.
+class FatalError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // Ends the process: thrown by the runtime's End and caught in main, so that everything unwinds
 // and the platform shuts down cleanly before the process exits with this status.
 struct ProcessExit {
