@@ -40,7 +40,9 @@ int main(int argc, char** argv) {
     startup::Program program(runtime);
     program.Run();
   } catch (const platform::ProcessExit& exit) {
-    return exit.status;
+    // An interrupted run unwinds as every other end does, and says so in its status.
+    const int signal = sdl::SdlBackend::InterruptSignal();
+    return signal != 0 ? 128 + signal : exit.status;
   } catch (const std::exception& error) {
     runtime.ReportFatal(error.what());
     return 1;

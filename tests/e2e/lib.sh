@@ -16,6 +16,12 @@ xvfb_pid=
 stop_program() {
   if [[ -n $program_pid ]]; then
     kill "$program_pid" 2>/dev/null
+    # The program unwinds on SIGTERM; one that has not ended after 5 s hangs, and is killed.
+    for _ in $(seq 50); do
+      kill -0 "$program_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -KILL "$program_pid" 2>/dev/null && echo "  the program did not end on SIGTERM"
     wait "$program_pid" 2>/dev/null
     program_pid=
   fi

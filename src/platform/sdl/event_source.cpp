@@ -1,10 +1,36 @@
 #include "platform/sdl/event_source.h"
 
+#include <csignal>
 #include <vector>
 
 #include "platform/runtime/form.h"
 
 namespace orbelon::sdl {
+
+namespace {
+
+volatile std::sig_atomic_t interrupt_signal = 0;
+
+void KeepSignal(int number) {
+  interrupt_signal = number;
+}
+
+}  // namespace
+
+void CatchInterrupts() {
+  struct sigaction action {};
+  action.sa_handler = KeepSignal;
+  sigemptyset(&action.sa_mask);
+  // Without SA_RESTART a wait that the signal interrupts returns at once, and the next pump
+  // turns the signal into a quit.
+  action.sa_flags = 0;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+}
+
+int InterruptSignal() {
+  return interrupt_signal;
+}
 
 int ControlKeyCode(SDL_Keycode key) {
   switch (key) {
@@ -135,6 +161,12 @@ void EventSource::Translate(const SDL_Event& event) {
 }
 
 void EventSource::Pump() {
+  if (interrupt_signal != 0 && !interrupt_sent_) {
+    interrupt_sent_ = true;
+    platform::InputEvent quit;
+    quit.type = platform::EventType::Quit;
+    pending_.push_back(quit);
+  }
   SDL_Event event;
   while (SDL_PollEvent(&event) != 0) {
     Translate(event);

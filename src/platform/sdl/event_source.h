@@ -15,9 +15,9 @@
 namespace orbelon::sdl {
 
 // SDL's event queue as the runtime sees it: key presses as character codes, mouse buttons pressed
-// and released in client pixels, the close box of a window, and the end of the session. Everything
-// else is handled here (relative motion moves the pointer, an exposed window is drawn again) or
-// dropped.
+// and released in client pixels, the close box of a window, and the end of the session or a signal
+// to end. Everything else is handled here (relative motion moves the pointer, an exposed window is
+// drawn again) or dropped.
 class EventSource {
  public:
   EventSource(WindowTable& windows, Pointer& pointer,
@@ -42,7 +42,14 @@ class EventSource {
   std::function<void(const platform::Form&)> redraw_;
   std::deque<platform::InputEvent> pending_;
   DisplayWait display_;
+  bool interrupt_sent_ = false;
 };
+
+// SIGINT and SIGTERM are caught here rather than by SDL, so that the program knows which one
+// came: each reaches the game as a quit, and the run then ends with 128 + its number.
+void CatchInterrupts();
+// The signal that interrupted the run, 0 while none has.
+int InterruptSignal();
 
 // The character code of a control key, 0 for keys whose characters come as text.
 int ControlKeyCode(SDL_Keycode key);

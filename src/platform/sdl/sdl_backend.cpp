@@ -43,6 +43,9 @@ Pixels ReadPixels(int width, int height) {
 std::unique_ptr<SdlBackend> SdlBackend::Create() {
   // The game ends only through its own windows; closing the last one is not a quit.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // SDL's own handlers would make a signal a quit without saying which one it was.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  CatchInterrupts();
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
     throw platform::PlatformError(std::string("cannot open a display: ") + SDL_GetError());
   }
@@ -63,6 +66,10 @@ std::unique_ptr<SdlBackend> SdlBackend::Create() {
     SDL_Quit();
     throw;
   }
+}
+
+int SdlBackend::InterruptSignal() {
+  return sdl::InterruptSignal();
 }
 
 std::string SdlBackend::ProgramFolder() {

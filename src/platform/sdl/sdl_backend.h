@@ -31,6 +31,8 @@ class SdlBackend : public platform::Backend {
   static std::unique_ptr<SdlBackend> Create();
   // The folder of the executable, without a separator at the end.
   static std::string ProgramFolder();
+  // The signal (SIGINT, SIGTERM) that asked the program to end, 0 while none has.
+  static int InterruptSignal();
 
   ~SdlBackend() override;
   SdlBackend(const SdlBackend&) = delete;
