@@ -10,6 +10,7 @@
 #include "platform/runtime/form.h"
 #include "platform/scene/draw_list.h"
 #include "platform/sdl/canvas_renderer.h"
+#include "platform/sdl/draw_probe.h"
 #include "platform/sdl/event_source.h"
 #include "platform/sdl/font_library.h"
 #include "platform/sdl/form_painter.h"
@@ -83,6 +84,7 @@ SdlBackend::SdlBackend() {
   fonts_ = std::make_unique<FontLibrary>();
   painter_ = std::make_unique<FormPainter>(*fonts_);
   renderer_ = std::make_unique<CanvasRenderer>();
+  probe_ = std::make_unique<DrawProbe>();
   windows_ = std::make_unique<WindowTable>(*context_);
   pointer_ = std::make_unique<Pointer>();
   events_ = std::make_unique<EventSource>(*windows_, *pointer_,
@@ -182,6 +184,7 @@ void SdlBackend::DrawWindow(const platform::Form& form) {
 }
 
 void SdlBackend::Present(const platform::Form& form) {
+  DrawProbe::Scope probe(*probe_, DrawProbe::Part::Windows);
   DrawWindow(form);
   SDL_GL_SwapWindow(windows_->Get(form.WindowId()).window);
 }
@@ -194,6 +197,7 @@ Pixels SdlBackend::ReadWindowPixels(const platform::Form& form) {
 }
 
 void SdlBackend::RenderCanvas(const platform::Tessor& canvas) {
+  DrawProbe::Scope probe(*probe_, DrawProbe::Part::Scene);
   // The canvas draws into its own target: any window the context is current on will do.
   SDL_Rect at = PixelRect(canvas.Bounds());
   CanvasTarget& target = renderer_->TargetFor(canvas, canvas.Parent().WindowId(), at.w, at.h);
