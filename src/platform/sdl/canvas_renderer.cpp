@@ -104,24 +104,13 @@ CanvasRenderer::~CanvasRenderer() = default;
 
 void CanvasRenderer::Draw(CanvasTarget& target, const scene::SceneView& scene,
                           const glm::mat4& camera, const scene::ViewportView& viewport) {
-  target.Bind();
   glDisable(GL_CULL_FACE);
   glDisable(GL_BLEND);
   glDisable(GL_DEPTH_TEST);
-  glClearColor(std::clamp(scene.background.r, 0.0f, 1.0f),
-               std::clamp(scene.background.g, 0.0f, 1.0f),
-               std::clamp(scene.background.b, 0.0f, 1.0f), 1.0f);
+  DrawBackdrop(target, scene);
+  target.CopyBackdrop();
   glClearDepth(1.0);
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  if (scene.has_background_image) {
-    GLuint texture = cache_.TextureId(scene.background_image);
-    // Stretched once over the view: its edges must not take in texels of the opposite edge.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    quads_.Draw(texture, true);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-  }
+  glClear(GL_DEPTH_BUFFER_BIT);
 
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LESS);
@@ -140,6 +129,31 @@ void CanvasRenderer::Draw(CanvasTarget& target, const scene::SceneView& scene,
   glDisable(GL_DEPTH_TEST);
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   cache_.EndFrame();
+}
+
+void CanvasRenderer::DrawBackdrop(CanvasTarget& target, const scene::SceneView& scene) {
+  const glm::vec3 color = glm::clamp(scene.background, glm::vec3(0.0f), glm::vec3(1.0f));
+  BackdropLook look{color, 0, 0};
+  if (scene.has_background_image) {
+    look.image = scene.background_image.id;
+    look.keyed_color = scene.background_image.transparent_color;
+  }
+  if (target.Backdrop() == look) {
+    return;
+  }
+  target.BindBackdrop();
+  glClearColor(color.r, color.g, color.b, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  if (scene.has_background_image) {
+    GLuint texture = cache_.TextureId(scene.background_image);
+    // Stretched once over the view: its edges must not take in texels of the opposite edge.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    quads_.Draw(texture, true);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+  }
+  target.SetBackdrop(look);
 }
 
 void CanvasRenderer::DrawItem(const scene::DrawItem& item) {

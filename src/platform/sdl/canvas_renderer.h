@@ -46,6 +46,7 @@ class CanvasRenderer {
   QuadDrawer& Quads() { return quads_; }
 
  private:
+  void DrawBackdrop(CanvasTarget& target, const scene::SceneView& scene);
   void DrawItem(const scene::DrawItem& item);
 
   GlProgram program_;
