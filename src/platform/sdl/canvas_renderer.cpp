@@ -6,70 +6,6 @@
 
 namespace orbelon::sdl {
 
-namespace {
-
-constexpr const char* kSceneVertex = R"(#version 330 core
-layout(location = 0) in vec3 a_position;
-layout(location = 1) in vec3 a_normal;
-layout(location = 2) in vec2 a_uv;
-uniform mat4 u_world;
-uniform mat4 u_view_projection;
-uniform mat3 u_normal_matrix;
-out vec3 v_position;
-out vec3 v_normal;
-out vec2 v_uv;
-void main() {
-  vec4 world = u_world * vec4(a_position, 1.0);
-  v_position = world.xyz;
-  v_normal = u_normal_matrix * a_normal;
-  v_uv = a_uv;
-  gl_Position = u_view_projection * world;
-}
-)";
-
-constexpr const char* kSceneFragment = R"(#version 330 core
-in vec3 v_position;
-in vec3 v_normal;
-in vec2 v_uv;
-uniform vec3 u_color;
-uniform bool u_textured;
-uniform bool u_decal;
-uniform sampler2D u_texture;
-uniform vec3 u_specular;
-uniform float u_power;
-uniform vec3 u_eye;
-uniform vec3 u_light_direction;
-uniform float u_ambient;
-uniform float u_diffuse;
-out vec4 frag;
-void main() {
-  vec3 base = u_color;
-  if (u_textured) {
-    vec4 texel = texture(u_texture, v_uv);
-    if (u_decal && texel.a < 0.5) {
-      discard;
-    }
-    base *= texel.rgb;
-  }
-  vec3 to_eye = normalize(u_eye - v_position);
-  vec3 n = length(v_normal) > 1e-6 ? normalize(v_normal) : to_eye;
-  // Faces are drawn from both sides, and each side is lit as the one facing the camera.
-  if (dot(n, to_eye) < 0.0) {
-    n = -n;
-  }
-  vec3 to_light = -u_light_direction;
-  float lambert = max(dot(n, to_light), 0.0);
-  vec3 color = base * (u_ambient + u_diffuse * lambert);
-  if (u_power > 0.0 && lambert > 0.0) {
-    vec3 halfway = normalize(to_light + to_eye);
-    color += u_specular * u_diffuse * pow(max(dot(n, halfway), 0.0), u_power);
-  }
-  frag = vec4(color, 1.0);
-}
-)";
-
-}  // namespace
-
 glm::mat4 ViewProjection(const glm::mat4& camera, const scene::ViewportView& viewport, int width,
                          int height) {
   float front = viewport.front > 0 ? viewport.front : 1.0f;
@@ -90,15 +26,7 @@ glm::mat4 ViewProjection(const glm::mat4& camera, const scene::ViewportView& vie
   return projection * mirror * glm::inverse(camera);
 }
 
-CanvasRenderer::CanvasRenderer() : program_(kSceneVertex, kSceneFragment, "scene") {
-  GLuint id = program_.Id();
-  auto at = [id](const char* name) { return glGetUniformLocation(id, name); };
-  uniforms_ = {at("u_world"),    at("u_view_projection"), at("u_normal_matrix"), at("u_color"),
-               at("u_textured"), at("u_decal"),           at("u_specular"),      at("u_power"),
-               at("u_eye"),      at("u_light_direction"), at("u_ambient"),       at("u_diffuse")};
-  glUseProgram(id);
-  glUniform1i(at("u_texture"), 0);
-}
+CanvasRenderer::CanvasRenderer() = default;
 
 CanvasRenderer::~CanvasRenderer() = default;
 
@@ -114,14 +42,9 @@ void CanvasRenderer::Draw(CanvasTarget& target, const scene::SceneView& scene,
 
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LESS);
-  glUseProgram(program_.Id());
-  glm::mat4 view_projection = ViewProjection(camera, viewport, target.Width(), target.Height());
-  glUniformMatrix4fv(uniforms_.view_projection, 1, GL_FALSE, &view_projection[0][0]);
-  glm::vec3 eye(camera[3]);
-  glUniform3fv(uniforms_.eye, 1, &eye[0]);
-  glUniform3fv(uniforms_.light_direction, 1, &lights_.direction[0]);
-  glUniform1f(uniforms_.ambient, lights_.ambient);
-  glUniform1f(uniforms_.diffuse, lights_.diffuse);
+  frame_.view_projection = ViewProjection(camera, viewport, target.Width(), target.Height());
+  frame_.eye = glm::vec3(camera[3]);
+  current_ = nullptr;
   for (const scene::DrawItem& item : scene.items) {
     DrawItem(item);
   }
@@ -162,24 +85,43 @@ void CanvasRenderer::DrawItem(const scene::DrawItem& item) {
   if (buffers.index_count == 0) {
     return;
   }
+  const bool textured = mesh.has_texture;
+  const Surface surface = !textured                         ? Surface::Plain
+                          : mesh.texture.decal_transparency ? Surface::Decal
+                                                            : Surface::Textured;
+  // A power of 0 would make every lit point a highlight; it means none.
+  const float power = mesh.has_material ? mesh.power : 0.0f;
+  const Lighting lighting = power > 0.0f         ? Lighting::PerPixelHighlight
+                            : buffers.flat_faces ? Lighting::PerVertex
+                                                 : Lighting::PerPixel;
+  Use(programs_.For(surface, lighting));
+
   glm::mat3 normal_matrix = glm::transpose(glm::inverse(glm::mat3(item.world)));
-  glUniformMatrix4fv(uniforms_.world, 1, GL_FALSE, &item.world[0][0]);
-  glUniformMatrix3fv(uniforms_.normal_matrix, 1, GL_FALSE, &normal_matrix[0][0]);
+  glUniformMatrix4fv(current_->world, 1, GL_FALSE, &item.world[0][0]);
+  glUniformMatrix3fv(current_->normal_matrix, 1, GL_FALSE, &normal_matrix[0][0]);
   glm::vec3 color = glm::clamp(mesh.color, glm::vec3(0.0f), glm::vec3(1.0f));
-  glUniform3fv(uniforms_.color, 1, &color[0]);
-  bool textured = mesh.has_texture;
-  glUniform1i(uniforms_.textured, textured ? 1 : 0);
-  glUniform1i(uniforms_.decal, textured && mesh.texture.decal_transparency ? 1 : 0);
+  glUniform3fv(current_->color, 1, &color[0]);
   if (textured) {
     glActiveTexture(GL_TEXTURE0);
     cache_.TextureId(mesh.texture);
   }
-  // A power of 0 would make every lit point a highlight; it means none.
-  float power = mesh.has_material ? mesh.power : 0.0f;
-  glUniform1f(uniforms_.power, power);
-  glUniform3fv(uniforms_.specular, 1, &mesh.specular[0]);
+  glUniform1f(current_->power, power);
+  glUniform3fv(current_->specular, 1, &mesh.specular[0]);
   glBindVertexArray(buffers.vertex_array);
   glDrawElements(GL_TRIANGLES, buffers.index_count, GL_UNSIGNED_INT, nullptr);
+}
+
+void CanvasRenderer::Use(ScenePrograms::Program& program) {
+  if (current_ == &program) {
+    return;
+  }
+  current_ = &program;
+  glUseProgram(program.program.Id());
+  glUniformMatrix4fv(program.view_projection, 1, GL_FALSE, &frame_.view_projection[0][0]);
+  glUniform3fv(program.eye, 1, &frame_.eye[0]);
+  glUniform3fv(program.light_direction, 1, &lights_.direction[0]);
+  glUniform1f(program.ambient, lights_.ambient);
+  glUniform1f(program.diffuse, lights_.diffuse);
 }
 
 CanvasTarget& CanvasRenderer::TargetFor(const platform::Tessor& canvas, int window, int width,

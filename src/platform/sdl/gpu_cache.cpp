@@ -1,6 +1,9 @@
 #include "platform/sdl/gpu_cache.h"
 
+#include <cmath>
 #include <vector>
+
+#include <glm/geometric.hpp>
 
 namespace orbelon::sdl {
 
@@ -13,6 +16,31 @@ void FreeMesh(GpuCache::Mesh& mesh) {
   glDeleteVertexArrays(1, &mesh.vertex_array);
   glDeleteBuffers(1, &mesh.vertex_buffer);
   glDeleteBuffers(1, &mesh.index_buffer);
+}
+
+// Whether each triangle has the same normal at its three corners, square to the triangle (within
+// a rounding of the positions). Then every point of a face is lit alike, whichever side the
+// camera sees it from.
+bool FlatFaces(const std::vector<glm::vec3>& positions, const std::vector<glm::vec3>& normals,
+               const std::vector<uint32_t>& triangles) {
+  if (normals.size() < positions.size()) {
+    return false;
+  }
+  for (size_t i = 0; i + 2 < triangles.size(); i += 3) {
+    const glm::vec3& n = normals[triangles[i]];
+    if (normals[triangles[i + 1]] != n || normals[triangles[i + 2]] != n || glm::length(n) == 0) {
+      return false;
+    }
+    const glm::vec3& a = positions[triangles[i]];
+    const glm::vec3 across =
+        glm::cross(positions[triangles[i + 1]] - a, positions[triangles[i + 2]] - a);
+    const float size = glm::length(across);
+    // A triangle without area shows no pixel.
+    if (size > 0 && std::abs(glm::dot(across, n)) < 0.99999f * size * glm::length(n)) {
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -88,6 +116,7 @@ void GpuCache::Upload(Mesh& target, const scene::MeshView& mesh) {
                         reinterpret_cast<const void*>(6 * sizeof(float)));
   glBindVertexArray(0);
   target.index_count = static_cast<GLsizei>(valid.size());
+  target.flat_faces = FlatFaces(positions, normals, valid);
   target.version = mesh.version;
 }
 

@@ -23,6 +23,8 @@ class GpuCache {
     GLuint vertex_buffer = 0;
     GLuint index_buffer = 0;
     GLsizei index_count = 0;
+    // Every triangle flat, with one normal at its three corners standing square on it.
+    bool flat_faces = false;
     uint64_t version = 0;
     uint64_t last_frame = 0;
   };
