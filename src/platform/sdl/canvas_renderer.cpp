@@ -4,6 +4,8 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
+#include "platform/sdl/view_volume.h"
+
 namespace orbelon::sdl {
 
 glm::mat4 ViewProjection(const glm::mat4& camera, const scene::ViewportView& viewport, int width,
@@ -45,8 +47,9 @@ void CanvasRenderer::Draw(CanvasTarget& target, const scene::SceneView& scene,
   frame_.view_projection = ViewProjection(camera, viewport, target.Width(), target.Height());
   frame_.eye = glm::vec3(camera[3]);
   current_ = nullptr;
+  const ViewVolume seen(frame_.view_projection);
   for (const scene::DrawItem& item : scene.items) {
-    DrawItem(item);
+    DrawItem(item, seen);
   }
   glBindVertexArray(0);
   glDisable(GL_DEPTH_TEST);
@@ -79,10 +82,10 @@ void CanvasRenderer::DrawBackdrop(CanvasTarget& target, const scene::SceneView& 
   target.SetBackdrop(look);
 }
 
-void CanvasRenderer::DrawItem(const scene::DrawItem& item) {
+void CanvasRenderer::DrawItem(const scene::DrawItem& item, const ViewVolume& seen) {
   const scene::MeshView& mesh = item.mesh;
   const GpuCache::Mesh& buffers = cache_.MeshBuffers(mesh);
-  if (buffers.index_count == 0) {
+  if (buffers.index_count == 0 || seen.Misses(item.world, buffers.center, buffers.radius)) {
     return;
   }
   const bool textured = mesh.has_texture;

@@ -17,6 +17,8 @@ class Tessor;
 
 namespace orbelon::sdl {
 
+class ViewVolume;
+
 // The fixed lights of every canvas: one ambient and one directional light from above and
 // behind the camera's usual view (it looks down at 45 degrees toward the scene's +z).
 struct Lights {
@@ -48,7 +50,7 @@ class CanvasRenderer {
 
  private:
   void DrawBackdrop(CanvasTarget& target, const scene::SceneView& scene);
-  void DrawItem(const scene::DrawItem& item);
+  void DrawItem(const scene::DrawItem& item, const ViewVolume& seen);
   // Makes the program current, with what is the same for every mesh of the frame.
   void Use(ScenePrograms::Program& program);
 

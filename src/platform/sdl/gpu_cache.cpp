@@ -1,5 +1,6 @@
 #include "platform/sdl/gpu_cache.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -41,6 +42,24 @@ bool FlatFaces(const std::vector<glm::vec3>& positions, const std::vector<glm::v
     }
   }
   return true;
+}
+
+void Bound(GpuCache::Mesh& mesh, const std::vector<glm::vec3>& positions,
+           const std::vector<uint32_t>& triangles) {
+  if (triangles.empty()) {
+    return;
+  }
+  glm::vec3 low = positions[triangles[0]];
+  glm::vec3 high = low;
+  for (uint32_t index : triangles) {
+    low = glm::min(low, positions[index]);
+    high = glm::max(high, positions[index]);
+  }
+  mesh.center = (low + high) * 0.5f;
+  mesh.radius = 0;
+  for (uint32_t index : triangles) {
+    mesh.radius = std::max(mesh.radius, glm::distance(mesh.center, positions[index]));
+  }
 }
 
 }  // namespace
@@ -117,6 +136,7 @@ void GpuCache::Upload(Mesh& target, const scene::MeshView& mesh) {
   glBindVertexArray(0);
   target.index_count = static_cast<GLsizei>(valid.size());
   target.flat_faces = FlatFaces(positions, normals, valid);
+  Bound(target, positions, valid);
   target.version = mesh.version;
 }
 

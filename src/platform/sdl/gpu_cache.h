@@ -25,6 +25,9 @@ class GpuCache {
     GLsizei index_count = 0;
     // Every triangle flat, with one normal at its three corners standing square on it.
     bool flat_faces = false;
+    // A ball around every corner that a triangle uses, in the mesh's own space.
+    glm::vec3 center{0.0f};
+    float radius = 0;
     uint64_t version = 0;
     uint64_t last_frame = 0;
   };
