@@ -88,22 +88,19 @@ void CanvasRenderer::DrawItem(const scene::DrawItem& item, const ViewVolume& see
   if (buffers.index_count == 0 || seen.Misses(item.world, buffers.center, buffers.radius)) {
     return;
   }
-  const bool textured = mesh.has_texture;
-  const Surface surface = !textured                         ? Surface::Plain
-                          : mesh.texture.decal_transparency ? Surface::Decal
-                                                            : Surface::Textured;
   // A power of 0 would make every lit point a highlight; it means none.
   const float power = mesh.has_material ? mesh.power : 0.0f;
-  const Lighting lighting = power > 0.0f         ? Lighting::PerPixelHighlight
-                            : buffers.flat_faces ? Lighting::PerVertex
-                                                 : Lighting::PerPixel;
-  Use(programs_.For(surface, lighting));
+  Use(programs_.For(buffers.flat_faces && power <= 0.0f ? Lighting::PerVertex
+                                                        : Lighting::PerPixel));
 
   glm::mat3 normal_matrix = glm::transpose(glm::inverse(glm::mat3(item.world)));
   glUniformMatrix4fv(current_->world, 1, GL_FALSE, &item.world[0][0]);
   glUniformMatrix3fv(current_->normal_matrix, 1, GL_FALSE, &normal_matrix[0][0]);
   glm::vec3 color = glm::clamp(mesh.color, glm::vec3(0.0f), glm::vec3(1.0f));
   glUniform3fv(current_->color, 1, &color[0]);
+  bool textured = mesh.has_texture;
+  glUniform1i(current_->textured, textured ? 1 : 0);
+  glUniform1i(current_->decal, textured && mesh.texture.decal_transparency ? 1 : 0);
   if (textured) {
     glActiveTexture(GL_TEXTURE0);
     cache_.TextureId(mesh.texture);

@@ -48,9 +48,9 @@ void main() {
 constexpr const char* kFragment = R"(
 in vec2 v_uv;
 uniform vec3 u_color;
-#if TEXTURED
+uniform bool u_textured;
+uniform bool u_decal;
 uniform sampler2D u_texture;
-#endif
 #if PER_VERTEX
 flat in float v_light;
 #else
@@ -66,15 +66,13 @@ uniform float u_power;
 out vec4 frag;
 void main() {
   vec3 base = u_color;
-#if TEXTURED
-  vec4 texel = texture(u_texture, v_uv);
-#if DECAL
-  if (texel.a < 0.5) {
-    discard;
+  if (u_textured) {
+    vec4 texel = texture(u_texture, v_uv);
+    if (u_decal && texel.a < 0.5) {
+      discard;
+    }
+    base *= texel.rgb;
   }
-#endif
-  base *= texel.rgb;
-#endif
 #if PER_VERTEX
   frag = vec4(base * v_light, 1.0);
 #else
@@ -87,12 +85,10 @@ void main() {
   vec3 to_light = -u_light_direction;
   float lambert = max(dot(n, to_light), 0.0);
   vec3 color = base * (u_ambient + u_diffuse * lambert);
-#if HIGHLIGHT
-  if (lambert > 0.0) {
+  if (u_power > 0.0 && lambert > 0.0) {
     vec3 halfway = normalize(to_light + to_eye);
     color += u_specular * u_diffuse * pow(max(dot(n, halfway), 0.0), u_power);
   }
-#endif
   frag = vec4(color, 1.0);
 #endif
 }
@@ -108,6 +104,8 @@ ScenePrograms::Program::Program(const char* vertex, const char* fragment)
   view_projection = at("u_view_projection");
   normal_matrix = at("u_normal_matrix");
   color = at("u_color");
+  textured = at("u_textured");
+  decal = at("u_decal");
   specular = at("u_specular");
   power = at("u_power");
   eye = at("u_eye");
@@ -118,17 +116,11 @@ ScenePrograms::Program::Program(const char* vertex, const char* fragment)
   glUniform1i(at("u_texture"), 0);
 }
 
-ScenePrograms::Program& ScenePrograms::For(Surface surface, Lighting lighting) {
-  const size_t index = static_cast<size_t>(surface) * 3 + static_cast<size_t>(lighting);
-  std::unique_ptr<Program>& program = programs_[index];
+ScenePrograms::Program& ScenePrograms::For(Lighting lighting) {
+  std::unique_ptr<Program>& program = programs_[static_cast<size_t>(lighting)];
   if (!program) {
-    const auto flag = [](const char* name, bool on) {
-      return std::string("#define ") + name + (on ? " 1\n" : " 0\n");
-    };
-    const std::string header = "#version 330 core\n" + flag("TEXTURED", surface != Surface::Plain) +
-                               flag("DECAL", surface == Surface::Decal) +
-                               flag("PER_VERTEX", lighting == Lighting::PerVertex) +
-                               flag("HIGHLIGHT", lighting == Lighting::PerPixelHighlight);
+    const std::string header = std::string("#version 330 core\n#define PER_VERTEX ") +
+                               (lighting == Lighting::PerVertex ? "1\n" : "0\n");
     program = std::make_unique<Program>((header + kVertex).c_str(), (header + kFragment).c_str());
   }
   return *program;
