@@ -155,6 +155,11 @@ GLuint GpuCache::TextureId(const scene::TextureView& texture) {
     entry.nearest = texture.decal_transparency;
     SetFilter(entry.nearest);
   }
+  // The smaller copies only when a filter reads them: decals are read texel by texel.
+  if (!entry.nearest && !entry.mipmapped) {
+    glGenerateMipmap(GL_TEXTURE_2D);
+    entry.mipmapped = true;
+  }
   entry.last_frame = frame_;
   return entry.id;
 }
@@ -185,10 +190,10 @@ void GpuCache::Upload(Texture& target, const scene::TextureView& texture) {
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                texels.data());
-  glGenerateMipmap(GL_TEXTURE_2D);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
   target.keyed_color = texture.transparent_color;
+  target.mipmapped = false;
 }
 
 void GpuCache::SetFilter(bool nearest) {

@@ -45,6 +45,7 @@ class GpuCache {
     GLuint id = 0;
     uint32_t keyed_color = 0;
     bool nearest = false;
+    bool mipmapped = false;
     uint64_t last_frame = 0;
   };
   void Upload(Mesh& target, const scene::MeshView& mesh);
