@@ -170,6 +170,10 @@ void SdlBackend::ShowWindow(int window, bool visible) {
     SDL_SetWindowInputFocus(entry.window);
   } else {
     SDL_HideWindow(entry.window);
+    // A hidden window's picture is made again when it shows; meanwhile the memory goes to the
+    // windows on screen.
+    glDeleteTextures(1, &entry.texture);
+    entry.texture = 0;
   }
 }
 
