@@ -19,31 +19,6 @@ void FreeMesh(GpuCache::Mesh& mesh) {
   glDeleteBuffers(1, &mesh.index_buffer);
 }
 
-// Whether each triangle has the same normal at its three corners, square to the triangle (within
-// a rounding of the positions). Then every point of a face is lit alike, whichever side the
-// camera sees it from.
-bool FlatFaces(const std::vector<glm::vec3>& positions, const std::vector<glm::vec3>& normals,
-               const std::vector<uint32_t>& triangles) {
-  if (normals.size() < positions.size()) {
-    return false;
-  }
-  for (size_t i = 0; i + 2 < triangles.size(); i += 3) {
-    const glm::vec3& n = normals[triangles[i]];
-    if (normals[triangles[i + 1]] != n || normals[triangles[i + 2]] != n || glm::length(n) == 0) {
-      return false;
-    }
-    const glm::vec3& a = positions[triangles[i]];
-    const glm::vec3 across =
-        glm::cross(positions[triangles[i + 1]] - a, positions[triangles[i + 2]] - a);
-    const float size = glm::length(across);
-    // A triangle without area shows no pixel.
-    if (size > 0 && std::abs(glm::dot(across, n)) < 0.99999f * size * glm::length(n)) {
-      return false;
-    }
-  }
-  return true;
-}
-
 void Bound(GpuCache::Mesh& mesh, const std::vector<glm::vec3>& positions,
            const std::vector<uint32_t>& triangles) {
   if (triangles.empty()) {
@@ -63,6 +38,28 @@ void Bound(GpuCache::Mesh& mesh, const std::vector<glm::vec3>& positions,
 }
 
 }  // namespace
+
+bool FlatFaces(const std::vector<glm::vec3>& positions, const std::vector<glm::vec3>& normals,
+               const std::vector<uint32_t>& triangles) {
+  if (normals.size() < positions.size()) {
+    return false;
+  }
+  for (size_t i = 0; i + 2 < triangles.size(); i += 3) {
+    const glm::vec3& a = positions[triangles[i]];
+    const glm::vec3 across =
+        glm::cross(positions[triangles[i + 1]] - a, positions[triangles[i + 2]] - a);
+    const float size = glm::length(across);
+    if (size == 0) {
+      continue;
+    }
+    const glm::vec3& n = normals[triangles[i]];
+    if (normals[triangles[i + 1]] != n || normals[triangles[i + 2]] != n || glm::length(n) == 0 ||
+        std::abs(glm::dot(across, n)) < 0.99999f * size * glm::length(n)) {
+      return false;
+    }
+  }
+  return true;
+}
 
 GpuCache::~GpuCache() {
   for (auto& [id, mesh] : meshes_) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 #include <epoxy/gl.h>
 
@@ -56,5 +57,12 @@ class GpuCache {
   std::unordered_map<uint64_t, Mesh> meshes_;
   std::unordered_map<uint64_t, Texture> textures_;
 };
+
+// Whether each triangle has the same normal at its three corners, standing square on it (within
+// the rounding of the positions); a missing or zero normal is not flat. Then every point of a face
+// is lit alike, whichever side the camera sees it from. Triangles without area show nothing and
+// do not count.
+bool FlatFaces(const std::vector<glm::vec3>& positions, const std::vector<glm::vec3>& normals,
+               const std::vector<uint32_t>& triangles);
 
 }  // namespace orbelon::sdl

@@ -14,7 +14,8 @@ class ViewVolume {
   explicit ViewVolume(const glm::mat4& view_projection);
 
   // Whether the ball of the mesh's own space (centre, radius), placed by the world matrix, lies
-  // wholly outside. Errs on the side of drawing.
+  // wholly outside. Errs on the side of drawing: the ball is taken as stretched by the most that
+  // any world matrix of that size could.
   bool Misses(const glm::mat4& world, const glm::vec3& center, float radius) const;
 
  private:
