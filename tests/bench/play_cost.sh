@@ -49,17 +49,21 @@ cleanup() {
   [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
 }
 trap cleanup EXIT
-for _ in $(seq 20); do
-  number=$((200 + RANDOM % 800))
-  [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] && continue
-  Xvfb ":$number" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do DISPLAY=:$number xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  kill -0 "$xvfb_pid" 2>/dev/null && break
-  xvfb_pid=
-done
-[[ -n $xvfb_pid ]] || { echo "Xvfb could not be started" >&2; exit 1; }
-export DISPLAY=:$number
+# A display of our own, started again should anything end it between runs.
+start_display() {
+  for _ in $(seq 20); do
+    number=$((200 + RANDOM % 800))
+    [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] && continue
+    Xvfb ":$number" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do DISPLAY=:$number xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    kill -0 "$xvfb_pid" 2>/dev/null && break
+    xvfb_pid=
+  done
+  [[ -n $xvfb_pid ]] || { echo "Xvfb could not be started" >&2; exit 1; }
+  export DISPLAY=:$number
+}
+start_display
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null; }
 
@@ -106,10 +110,14 @@ play() {  # play PROGRAM NAME PROBE_FILE|""
   start=$(window_of '^Orbelon$') || { echo "failed: no start window"; return; }
   xdotool windowfocus --sync "$start" 2>/dev/null
   xdotool key Return
-  ready=$(window_of '^Ready:$') || { echo "failed: no Ready box"; return; }
-  xdotool windowfocus --sync "$ready" 2>/dev/null
-  xdotool key Return
-  sleep 1
+  # A key can be lost while the box is still coming up: press until it has gone.
+  for _ in 1 2 3 4 5; do
+    ready=$(window_of '^Ready:$') || { echo "failed: no Ready box"; return; }
+    xdotool windowfocus --sync "$ready" 2>/dev/null
+    xdotool key Return
+    sleep 1
+    box_shown || break
+  done
   box_shown && { echo "failed: the Ready box stayed"; return; }
   steer &
   steer_pid=$!
@@ -146,6 +154,7 @@ for round in $(seq "$runs"); do
     for kind in plain probe; do
       probe=
       [[ $kind == probe ]] && probe=$out/passes-$i-$round.txt
+      xdpyinfo >/dev/null 2>&1 || start_display
       result=$(play "${programs[$i]}" "run-$i-$round-$kind" "$probe")
       echo "round $round, program $((i + 1)), $kind: $result"
       echo "$result" >"$out/result-$i-$round-$kind"
