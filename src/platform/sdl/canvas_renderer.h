@@ -9,12 +9,15 @@
 #include "platform/sdl/canvas_target.h"
 #include "platform/sdl/gl_program.h"
 #include "platform/sdl/gpu_cache.h"
+#include "platform/sdl/scene_programs.h"
 
 namespace orbelon::platform {
 class Tessor;
 }
 
 namespace orbelon::sdl {
+
+class ViewVolume;
 
 // The fixed lights of every canvas: one ambient and one directional light from above and
 // behind the camera's usual view (it looks down at 45 degrees toward the scene's +z).
@@ -46,16 +49,20 @@ class CanvasRenderer {
   QuadDrawer& Quads() { return quads_; }
 
  private:
-  void DrawItem(const scene::DrawItem& item);
+  void DrawBackdrop(CanvasTarget& target, const scene::SceneView& scene);
+  void DrawItem(const scene::DrawItem& item, const ViewVolume& seen);
+  // Makes the program current, with what is the same for every mesh of the frame.
+  void Use(ScenePrograms::Program& program);
 
-  GlProgram program_;
+  ScenePrograms programs_;
   QuadDrawer quads_;
   GpuCache cache_;
   Lights lights_;
-  struct Uniforms {
-    GLint world, view_projection, normal_matrix, color, textured, decal, specular, power, eye,
-        light_direction, ambient, diffuse;
-  } uniforms_{};
+  struct {
+    glm::mat4 view_projection{1.0f};
+    glm::vec3 eye{0.0f};
+  } frame_;
+  ScenePrograms::Program* current_ = nullptr;
   struct OwnedTarget {
     int window = 0;
     std::unique_ptr<CanvasTarget> target;

@@ -1,5 +1,7 @@
 #include "platform/sdl/gl_context.h"
 
+#include <stdlib.h>
+
 #include <string>
 
 #include "platform/error.h"
@@ -19,6 +21,11 @@ void GlContext::PrepareAttributes() {
 }
 
 GlContext::GlContext() {
+  // Where there is no graphics card, Mesa draws in software with a render thread per core. The
+  // pictures of this game are small: a pass is drawn in a few milliseconds on one core, and
+  // handing it to a crowd of threads and waking them each pass costs more than they save. It
+  // must be said before the first window that can draw; whoever chose a count keeps it.
+  setenv("LP_NUM_THREADS", "0", 0);
   PrepareAttributes();
   hidden_ = SDL_CreateWindow("", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 1, 1,
                              SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);

@@ -1,6 +1,10 @@
 #include "platform/sdl/gpu_cache.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
+
+#include <glm/geometric.hpp>
 
 namespace orbelon::sdl {
 
@@ -15,7 +19,47 @@ void FreeMesh(GpuCache::Mesh& mesh) {
   glDeleteBuffers(1, &mesh.index_buffer);
 }
 
+void Bound(GpuCache::Mesh& mesh, const std::vector<glm::vec3>& positions,
+           const std::vector<uint32_t>& triangles) {
+  if (triangles.empty()) {
+    return;
+  }
+  glm::vec3 low = positions[triangles[0]];
+  glm::vec3 high = low;
+  for (uint32_t index : triangles) {
+    low = glm::min(low, positions[index]);
+    high = glm::max(high, positions[index]);
+  }
+  mesh.center = (low + high) * 0.5f;
+  mesh.radius = 0;
+  for (uint32_t index : triangles) {
+    mesh.radius = std::max(mesh.radius, glm::distance(mesh.center, positions[index]));
+  }
+}
+
 }  // namespace
+
+bool FlatFaces(const std::vector<glm::vec3>& positions, const std::vector<glm::vec3>& normals,
+               const std::vector<uint32_t>& triangles) {
+  if (normals.size() < positions.size()) {
+    return false;
+  }
+  for (size_t i = 0; i + 2 < triangles.size(); i += 3) {
+    const glm::vec3& a = positions[triangles[i]];
+    const glm::vec3 across =
+        glm::cross(positions[triangles[i + 1]] - a, positions[triangles[i + 2]] - a);
+    const float size = glm::length(across);
+    if (size == 0) {
+      continue;
+    }
+    const glm::vec3& n = normals[triangles[i]];
+    if (normals[triangles[i + 1]] != n || normals[triangles[i + 2]] != n || glm::length(n) == 0 ||
+        std::abs(glm::dot(across, n)) < 0.99999f * size * glm::length(n)) {
+      return false;
+    }
+  }
+  return true;
+}
 
 GpuCache::~GpuCache() {
   for (auto& [id, mesh] : meshes_) {
@@ -88,6 +132,8 @@ void GpuCache::Upload(Mesh& target, const scene::MeshView& mesh) {
                         reinterpret_cast<const void*>(6 * sizeof(float)));
   glBindVertexArray(0);
   target.index_count = static_cast<GLsizei>(valid.size());
+  target.flat_faces = FlatFaces(positions, normals, valid);
+  Bound(target, positions, valid);
   target.version = mesh.version;
 }
 
@@ -105,6 +151,11 @@ GLuint GpuCache::TextureId(const scene::TextureView& texture) {
   if (made || entry.nearest != texture.decal_transparency) {
     entry.nearest = texture.decal_transparency;
     SetFilter(entry.nearest);
+  }
+  // The smaller copies only when a filter reads them: decals are read texel by texel.
+  if (!entry.nearest && !entry.mipmapped) {
+    glGenerateMipmap(GL_TEXTURE_2D);
+    entry.mipmapped = true;
   }
   entry.last_frame = frame_;
   return entry.id;
@@ -136,10 +187,10 @@ void GpuCache::Upload(Texture& target, const scene::TextureView& texture) {
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                texels.data());
-  glGenerateMipmap(GL_TEXTURE_2D);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
   target.keyed_color = texture.transparent_color;
+  target.mipmapped = false;
 }
 
 void GpuCache::SetFilter(bool nearest) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 #include <epoxy/gl.h>
 
@@ -23,6 +24,11 @@ class GpuCache {
     GLuint vertex_buffer = 0;
     GLuint index_buffer = 0;
     GLsizei index_count = 0;
+    // Every triangle flat, with one normal at its three corners standing square on it.
+    bool flat_faces = false;
+    // A ball around every corner that a triangle uses, in the mesh's own space.
+    glm::vec3 center{0.0f};
+    float radius = 0;
     uint64_t version = 0;
     uint64_t last_frame = 0;
   };
@@ -40,6 +46,7 @@ class GpuCache {
     GLuint id = 0;
     uint32_t keyed_color = 0;
     bool nearest = false;
+    bool mipmapped = false;
     uint64_t last_frame = 0;
   };
   void Upload(Mesh& target, const scene::MeshView& mesh);
@@ -50,5 +57,12 @@ class GpuCache {
   std::unordered_map<uint64_t, Mesh> meshes_;
   std::unordered_map<uint64_t, Texture> textures_;
 };
+
+// Whether each triangle has the same normal at its three corners, standing square on it (within
+// the rounding of the positions); a missing or zero normal is not flat. Then every point of a face
+// is lit alike, whichever side the camera sees it from. Triangles without area show nothing and
+// do not count.
+bool FlatFaces(const std::vector<glm::vec3>& positions, const std::vector<glm::vec3>& normals,
+               const std::vector<uint32_t>& triangles);
 
 }  // namespace orbelon::sdl

@@ -1,6 +1,9 @@
 #include "platform/sdl/sdl_backend.h"
 
+#include <algorithm>
 #include <ctime>
+#include <utility>
+#include <vector>
 
 #include <SDL.h>
 #include <epoxy/gl.h>
@@ -10,6 +13,7 @@
 #include "platform/runtime/form.h"
 #include "platform/scene/draw_list.h"
 #include "platform/sdl/canvas_renderer.h"
+#include "platform/sdl/draw_probe.h"
 #include "platform/sdl/event_source.h"
 #include "platform/sdl/font_library.h"
 #include "platform/sdl/form_painter.h"
@@ -36,6 +40,24 @@ Pixels ReadPixels(int width, int height) {
                 pixels.rgba.begin() + static_cast<ptrdiff_t>(stride * static_cast<size_t>(y)));
   }
   return pixels;
+}
+
+// The parts of the window outside the hole (cut at the window's edges): below, above, left and
+// right of it; none of them empty.
+std::vector<SDL_Rect> BandsAround(const SDL_Rect& window, const SDL_Rect& hole) {
+  const int x0 = std::clamp(hole.x, 0, window.w);
+  const int x1 = std::clamp(hole.x + hole.w, x0, window.w);
+  const int y0 = std::clamp(hole.y, 0, window.h);
+  const int y1 = std::clamp(hole.y + hole.h, y0, window.h);
+  std::vector<SDL_Rect> bands;
+  for (const SDL_Rect& band :
+       {SDL_Rect{0, 0, window.w, y0}, SDL_Rect{0, y1, window.w, window.h - y1},
+        SDL_Rect{0, y0, x0, y1 - y0}, SDL_Rect{x1, y0, window.w - x1, y1 - y0}}) {
+    if (band.w > 0 && band.h > 0) {
+      bands.push_back(band);
+    }
+  }
+  return bands;
 }
 
 }  // namespace
@@ -90,6 +112,7 @@ SdlBackend::SdlBackend() {
   fonts_ = std::make_unique<FontLibrary>();
   painter_ = std::make_unique<FormPainter>(*fonts_);
   renderer_ = std::make_unique<CanvasRenderer>();
+  probe_ = std::make_unique<DrawProbe>();
   windows_ = std::make_unique<WindowTable>(*context_);
   pointer_ = std::make_unique<Pointer>();
   events_ = std::make_unique<EventSource>(*windows_, *pointer_,
@@ -154,6 +177,10 @@ void SdlBackend::ShowWindow(int window, bool visible) {
     SDL_SetWindowInputFocus(entry.window);
   } else {
     SDL_HideWindow(entry.window);
+    // A hidden window's picture is made again when it shows; meanwhile the memory goes to the
+    // windows on screen.
+    glDeleteTextures(1, &entry.texture);
+    entry.texture = 0;
   }
 }
 
@@ -170,8 +197,9 @@ void SdlBackend::DrawWindow(const platform::Form& form) {
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_BLEND);
-  glViewport(0, 0, entry.width, entry.height);
-  renderer_->Quads().Draw(entry.texture, true);
+  // Each canvas is shown pixel for pixel from its top-left corner (OpenGL counts rows from the
+  // bottom), cut at the window's edges.
+  std::vector<std::pair<SDL_Rect, GLuint>> canvases;
   for (const platform::Control* control : form.Controls()) {
     const auto* canvas = dynamic_cast<const platform::Tessor*>(control);
     if (canvas == nullptr || !canvas->Visible()) {
@@ -182,13 +210,32 @@ void SdlBackend::DrawWindow(const platform::Form& form) {
       continue;
     }
     SDL_Rect at = PixelRect(canvas->Bounds());
-    // Shown pixel for pixel from the canvas's top-left corner, cut at the window's edges.
-    glViewport(at.x, entry.height - at.y - target->Height(), target->Width(), target->Height());
-    renderer_->Quads().Draw(target->ColorTexture(), false);
+    canvases.push_back(
+        {SDL_Rect{at.x, entry.height - at.y - target->Height(), target->Width(), target->Height()},
+         target->ColorTexture()});
+  }
+  glViewport(0, 0, entry.width, entry.height);
+  if (canvases.empty()) {
+    renderer_->Quads().Draw(entry.texture, true);
+  } else {
+    // The canvas covers its rectangle anyway; drawn in software, the form's picture under it
+    // would cost as much as the canvas itself, every pass.
+    glEnable(GL_SCISSOR_TEST);
+    for (const SDL_Rect& band :
+         BandsAround(SDL_Rect{0, 0, entry.width, entry.height}, canvases.front().first)) {
+      glScissor(band.x, band.y, band.w, band.h);
+      renderer_->Quads().Draw(entry.texture, true);
+    }
+    glDisable(GL_SCISSOR_TEST);
+  }
+  for (const auto& [at, texture] : canvases) {
+    glViewport(at.x, at.y, at.w, at.h);
+    renderer_->Quads().Draw(texture, false);
   }
 }
 
 void SdlBackend::Present(const platform::Form& form) {
+  DrawProbe::Scope probe(*probe_, DrawProbe::Part::Windows);
   DrawWindow(form);
   SDL_GL_SwapWindow(windows_->Get(form.WindowId()).window);
 }
@@ -201,6 +248,7 @@ Pixels SdlBackend::ReadWindowPixels(const platform::Form& form) {
 }
 
 void SdlBackend::RenderCanvas(const platform::Tessor& canvas) {
+  DrawProbe::Scope probe(*probe_, DrawProbe::Part::Scene);
   // The canvas draws into its own target: any window the context is current on will do.
   SDL_Rect at = PixelRect(canvas.Bounds());
   CanvasTarget& target = renderer_->TargetFor(canvas, canvas.Parent().WindowId(), at.w, at.h);

@@ -16,6 +16,7 @@ class FontLibrary;
 class CanvasRenderer;
 class Pointer;
 class EventSource;
+class DrawProbe;
 
 // An image read back from the GPU: 8-bit RGBA rows from the top.
 struct Pixels {
@@ -77,6 +78,7 @@ class SdlBackend : public platform::Backend {
   std::unique_ptr<WindowTable> windows_;
   std::unique_ptr<Pointer> pointer_;
   std::unique_ptr<EventSource> events_;
+  std::unique_ptr<DrawProbe> probe_;
   int display_bits_ = 0;
 };
 

@@ -101,6 +101,10 @@ TEST_F(SceneOnCanvas, ColoursDepthAndOrientation) {
   for (auto [x, y] : {std::pair{2, 2}, std::pair{170, 75}, std::pair{50, 125}}) {
     EXPECT_TRUE(ColourAt(pixels, x, y, kBlue)) << "only the background on the right and below";
   }
+  scene.SetSceneBackgroundRGB(0, 1, 0);
+  form.canvas.Render();
+  EXPECT_TRUE(ColourAt(Backend().ReadCanvasPixels(form.canvas), 170, 75, {0, 255, 0}))
+      << "a new background colour shows in the next frame";
 }
 
 // Over a background image whose left half is black and right half white: a red quad on the left,
@@ -135,6 +139,8 @@ TEST_F(SceneOnCanvas, DecalsBackgroundImageAndTheCanvasInItsWindow) {
   ASSERT_EQ(window.width, 220);
   EXPECT_TRUE(ColourAt(window, 5, 5, kGround, 0)) << "the form's ground around the canvas";
   EXPECT_TRUE(ColourAt(window, 215, 175, kGround, 0));
+  EXPECT_TRUE(ColourAt(window, 5, 85, kGround, 0)) << "left of the canvas";
+  EXPECT_TRUE(ColourAt(window, 215, 85, kGround, 0)) << "right of it";
   EXPECT_TRUE(ColourAt(window, 10, 10, kBlack)) << "the canvas's first pixel at (10, 10)";
   EXPECT_TRUE(ColourAt(window, 209, 159, kWhite)) << "and its last at (209, 159)";
   for (int x : {40, 60}) {
@@ -143,8 +149,10 @@ TEST_F(SceneOnCanvas, DecalsBackgroundImageAndTheCanvasInItsWindow) {
 
   see_through.SetDecalTransparency(0);
   form.canvas.Render();
-  EXPECT_TRUE(ColourAt(Backend().ReadCanvasPixels(form.canvas), 135, 50, kBlack))
+  canvas = Backend().ReadCanvasPixels(form.canvas);
+  EXPECT_TRUE(ColourAt(canvas, 135, 50, kBlack))
       << "switched off later, the same texture draws its black again";
+  EXPECT_TRUE(ColourAt(canvas, 165, 50, white)) << "and its white, filtered as any texture";
 }
 
 TEST(CanvasDisplay, ReportsHighColour) {
