@@ -93,7 +93,7 @@ void frmVorlet::Level1() {
   MyCamera.LookAt(fBase, scene_frame, scene::D3DRMCONSTRAIN_Z);
 
   fDisc.SetRotation(fDisc, 0, 1, 0, level.disc_spin);
-  levels::ApplyMaterial(*this, level);
+  levels::ApplyMaterial(*this, level, true);
   fTele1.SetRotation(fBase, 0, 1, 0, level.teleporter_spin);
   fPill.SetRotation(fBase, 0, 1, 0, level.pill_spin);
   fTele2.SetRotation(fBase, 0, 1, 0, level.teleporter_spin);

@@ -13,57 +13,50 @@
 namespace orbelon::assets {
 namespace {
 
-Bounds Placed(const Mesh& mesh, const Placement& placement) {
+Bounds At(const Mesh& mesh, const Placement& placement) {
   return MeshBounds(ToLevelUnits(mesh, placement));
 }
 
-struct Heights {
-  float floor;
-  float pick_start;
-  float start_y;
-  float board_bottom;
-};
-
 TEST(PropHeights, OnlyThePadsAndThePillStandBetweenTheFloorAndThePickStart) {
-  const float kBallTop = placed::kStartY1 + placed::kBallRadius;
-  const Heights levels[] = {
-      {placed::kFloor1, placed::kStartY1 + placed::kPickLift, placed::kStartY1,
-       Placed(Board1(), placed::Board1()).low.y},
-      {placed::kFloor2, placed::kStartY2 + placed::kPickLift, placed::kStartY2,
-       Placed(Board2(), placed::Board2()).low.y},
-  };
-  for (const Heights& level : levels) {
-    const std::string name = "start height " + std::to_string(level.start_y);
-    const glm::vec3 pad(0.0f, 30.0f, 0.0f);
-    const Bounds base = Placed(TeleBase(), placed::TeleBase(pad));
-    EXPECT_GT(base.high.y, level.floor + 1.0f) << name << ": the pad's top is in the board";
-    EXPECT_LT(base.high.y, level.pick_start - 5.0f) << name << ": the pad's top is too high";
-    EXPECT_NEAR(base.high.x, 30.0f, 3.0f) << "the pad is not 30 across its radius";
-
-    const Bounds body = Placed(TeleBody(), placed::Tele(pad));
-    EXPECT_GT(body.low.y, kBallTop) << "the ball would run into the teleporter's body";
-
-    const Bounds pill = Placed(Pill(), placed::Pill({0.0f, 5.0f, 0.0f}));
-    EXPECT_GT(pill.high.y, level.floor + 1.0f) << name << ": the pill's top is in the board";
-    EXPECT_LT(pill.high.y, level.pick_start - 5.0f) << name << ": the pill's top is too high";
-
-    EXPECT_GT(Placed(UfoBody(), placed::UfoBody(level.start_y)).low.y, kBallTop + 30.0f) << name;
-    EXPECT_GT(Placed(UfoShell(), placed::UfoShell(level.start_y)).low.y, kBallTop + 30.0f) << name;
-    EXPECT_GT(Placed(Beam(), placed::Beam(level.start_y)).low.y, level.pick_start + 2.0f)
+  const levels::SharedMeshes& shared = levels::Shared();
+  const std::pair<const levels::LevelData*, Mesh> levels[] = {{&levels::Level1Data(), Board1()},
+                                                              {&levels::Level2Data(), Board2()}};
+  for (const auto& [level, board] : levels) {
+    const std::string name = level->level_caption;
+    const float floor = placed::Floor(*level);
+    const float pick_start = level->start.y + 7.0f;
+    const float ball_top = level->start.y + placed::kBallRadius;
+    for (const scene::Vector& at : {level->teleporter1, level->teleporter2}) {
+      const Bounds base = At(TeleBase(), Placed(shared.tele_base1, Vec(at)));
+      EXPECT_TRUE(base.high.y > floor + 1.0f && base.high.y < pick_start - 5.0f)
+          << name << ": the pad's top is not between the board and the pick's start";
+      EXPECT_NEAR(base.high.x - at.x, 30.0f, 3.0f) << "the pad is not 30 across its radius";
+      EXPECT_GT(At(TeleBody(), Placed(shared.tele1, Vec(at))).low.y, ball_top)
+          << name << ": the ball would run into the teleporter's body";
+    }
+    const Bounds pill = At(Pill(), Placed(level->pill, Vec(level->pill_position)));
+    EXPECT_TRUE(pill.high.y > floor + 1.0f && pill.high.y < pick_start - 5.0f)
+        << name << ": the pill's top is not between the board and the pick's start";
+    const glm::vec3 ufo(0.0f, placed::UfoHeight(*level), 0.0f);
+    EXPECT_GT(At(UfoBody(), Placed(shared.ufo_body, ufo)).low.y, ball_top + 30.0f) << name;
+    EXPECT_GT(At(UfoShell(), Placed(shared.ufo_shell, ufo)).low.y, ball_top + 30.0f) << name;
+    // The beam's frame hangs 20 under the UFO's.
+    EXPECT_GT(At(Beam(), Placed(shared.beam, ufo - glm::vec3(0, 20, 0))).low.y, pick_start + 2.0f)
         << name << ": the beam reaches down into the picks";
+    const Bounds rage = At(Rage(), placed::Rage(*level));
+    EXPECT_LT(rage.high.y, At(board, placed::Board(*level)).low.y) << name << ": rage over board";
+    EXPECT_GT(rage.high.x, 250.0f) << name << ": the rage is too small to show";
   }
-  // The rage lies under the board, in level 2 scaled once more.
-  EXPECT_LT(Placed(Rage(), placed::Rage1()).high.y, levels[0].board_bottom);
-  EXPECT_LT(Placed(Rage(), placed::Rage2()).high.y, levels[1].board_bottom);
-  EXPECT_GT(Placed(Rage(), placed::Rage2()).high.x, 250.0f) << "the rage is too small to show";
 }
 
 TEST(PropShapes, SizesAndDirectionsTheGameCountsOn) {
   EXPECT_NEAR(MeshBounds(Ball()).high.y, placed::kBallRadius, 0.01f);
-  EXPECT_NEAR(Placed(Ant(), placed::Ant()).low.y, 0.0f, 0.01f) << "the marker stands on its origin";
+  EXPECT_NEAR(At(Ant(), Placed(levels::Shared().ant)).low.y, 0.0f, 0.01f)
+      << "the marker stands on its origin";
   const Bounds arrow = MeshBounds(Arrow());
   EXPECT_GT(arrow.high.z - arrow.low.z, arrow.high.x - arrow.low.x) << "the arrow lies across z";
-  EXPECT_NEAR(Placed(Disc(), placed::Disc1({})).high.x, 30.0f, 0.5f) << "the disc's radius";
+  EXPECT_NEAR(At(Disc(), placed::Disc(levels::Level1Data())).high.x, 30.0f, 0.5f)
+      << "the disc's radius";
 }
 
 TEST(MeshWinding, EveryMeshFacesOutwardWithNormalsThatAgree) {
@@ -85,9 +78,7 @@ TEST(MeshWinding, EveryMeshFacesOutwardWithNormalsThatAgree) {
       const glm::vec3 n = FaceNormal(mesh.vertices[t[0]].position, mesh.vertices[t[1]].position,
                                      mesh.vertices[t[2]].position);
       for (uint32_t v : t) {
-        if (glm::dot(n, mesh.vertices[v].normal) <= 0.0f) {
-          ++disagreeing;
-        }
+        disagreeing += glm::dot(n, mesh.vertices[v].normal) <= 0.0f;
       }
     }
     EXPECT_EQ(disagreeing, 0) << name << ": vertex normals point against their faces";
