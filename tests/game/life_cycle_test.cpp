@@ -6,37 +6,51 @@
 namespace orbelon::gametest {
 namespace {
 
-// Ready, then three times TILT and Ready, the last Ready replaced by the game-over box.
-TEST(LifeCycle, ThreeTiltsEndTheGameThroughTheClosingWindowWithOrWithoutSound) {
+// Two tilts, each with its "TILT !!!" box and a new life behind a "Ready:" box left open for two
+// seconds, then the UFO takes the last life: the game-over box, the closing window and the end. A
+// held pill carries over a lost life, every life starts on a full clock, and the game-over box
+// quotes the score as shown while it still climbs, with the laser stopped.
+TEST(LifeCycle, TwoTiltsAndAShotEndTheGameThroughTheClosingWindowWithOrWithoutSound) {
   for (const bool sound : {true, false}) {
     SCOPED_TRACE(sound ? "with sound" : "silent");
     Game game({ORBELON_GAME_DIR, "", sound});
     std::vector<BoxSeen> seen;
-    AnswerEveryBox(game, seen);
-    game.backend.on_render = [&](int render) {
-      if (render == 2) {
-        game.Vorlet().Score = game.Vorlet().TempScore = sound ? 0 : 2300;
+    AnswerEveryBox(game, seen, 2000);
+    size_t boxes = 0;  // seen at the render before
+    game.backend.on_render = [&](int) {
+      engine::frmVorlet& w = game.Vorlet();
+      if (seen.size() == boxes) {
+        return;
       }
-      if (render == 3 || render == 10 || render == 17) {
+      boxes = seen.size();
+      EXPECT_TRUE(w.TimeLeft == 31 && (boxes == 1 || w.Pill))
+          << "a full clock and the pill still held after box " << boxes;
+      w.Pill = true;  // as if it had been taken
+      if (boxes < 5) {
         game.backend.MovePointer(0, 900);  // well past the board's side
+      } else {
+        w.Score = 2300;
+        w.TempScore = 9000;
+        w.fUFO.SetPosition(w.fBase, 30, 84, 300);  // beside the resting ball
       }
     };
     EXPECT_EQ(game.Play().exit_status, 0);
     const auto loops = sound ? std::set<std::string>{"msgb.daw"} : std::set<std::string>{};
-    ASSERT_EQ(seen.size(), 7u);
+    ASSERT_EQ(seen.size(), 6u);
     for (size_t i = 0; i < seen.size(); ++i) {
       const scripted::BoxRecord& box = seen[i].box;
       SCOPED_TRACE("box " + std::to_string(i) + ": " + box.prompt);
       EXPECT_TRUE(box.show_count == 0 && !seen[i].clock_shown && seen[i].loops == loops)
-          << "the pointer shown, the clock hidden and the message sound on under every box";
-      if (i % 2 == 1) {
+          << "the pointer shown, the clock hidden and the message sound alone under every box";
+      if (i == 5) {
+        EXPECT_TRUE(box.title == "Sorry:" && box.style == 0 && seen[i].icons == 0);
+        EXPECT_EQ(box.prompt, std::to_string(seen[i].score) + " :  G A M E   O V E R ! !");
+        EXPECT_TRUE(seen[i].score > 2300 && seen[i].score < 9000) << "the score shown";
+      } else if (i % 2 == 1) {
         EXPECT_TRUE(box.title == "Sorry:" && box.prompt == "TILT !!!" && box.style == 16);
-      } else if (i < 6) {
+      } else {
         EXPECT_TRUE(box.title == "Ready:" && box.prompt == "Good Luck!!" && box.style == 0);
         EXPECT_EQ(seen[i].icons, 3 - static_cast<int>(i) / 2) << "the lives left";
-      } else {
-        EXPECT_TRUE(box.title == "Sorry:" && box.style == 0 && seen[i].icons == 0);
-        EXPECT_EQ(box.prompt, (sound ? "0" : "2300") + std::string(" :  G A M E   O V E R ! !"));
       }
     }
     EXPECT_EQ(game.backend.show_count, 0) << "the pointer stays shown on the way out";

@@ -54,48 +54,53 @@ TEST(Pause, EscPausesEscOrContinueResumesAndTheClockStandsStillMeanwhile) {
 }
 
 // Only "Exit" closes the closing window, and "Hint" never shows.
-TEST(Pause, EnterOnAFreshPauseWindowQuitsThroughTheClosingWindow) {
-  Game game;
-  engine::frmVorlet& play = game.Vorlet();
-  screens::frmPaused& pause = game.program.PauseWindow();
-  screens::frmOrder& closing = game.program.ClosingWindow();
-  size_t calls_before_quit = 0;
-  game.backend.At(2000, [&] { game.backend.PressKey(play, kEsc); });
-  // The focus moved to "Continue" in this pause must not carry over into the next one.
-  game.backend.At(2500, [&] {
-    game.backend.PressKey(pause, kTab);
-    game.backend.PressKey(pause, kEsc);
-  });
-  game.backend.At(3000, [&] { game.backend.PressKey(play, kEsc); });
-  game.backend.At(3500, [&] {
-    calls_before_quit = game.backend.sound_calls.size();
-    game.backend.PressKey(pause, kEnter);
-  });
-  game.backend.At(4000, [&] {
-    ASSERT_TRUE(closing.IsVisible()) << "Enter did not quit";
-    EXPECT_TRUE(!pause.IsVisible() && !play.IsVisible() && play.IsLoaded())
-        << "the closing window stands in place of the play window";
-    EXPECT_EQ(game.backend.show_count, 0) << "the pointer stays shown under the closing window";
-    const std::vector<std::string> log = SoundLog(game.backend);
-    EXPECT_EQ(
-        std::vector<std::string>(log.begin() + static_cast<long>(calls_before_quit), log.end()),
-        (std::vector<std::string>{"stop theme.daw", "play msgb.daw 1", "stop laser.daw"}));
-    // Neither Esc nor a click on the picture, nor one where the hidden "Hint" lies, closes it.
-    EXPECT_EQ(closing.FocusedControl(), &closing.OKButton);
-    game.backend.PressKey(closing, kEsc);
-    game.backend.ClickAt(closing, 100, 50);
-    game.backend.Click(closing, closing.Command1);
-  });
-  game.backend.At(4500, [&] {
-    EXPECT_TRUE(closing.IsVisible() && !closing.Command1.Visible())
-        << "closed by something else than Exit, or \"Hint\" showed";
-    game.backend.Click(closing, closing.OKButton);
-  });
-  game.StopAt(12000);
-  EXPECT_EQ(game.Play().exit_status, 0) << "closing the closing window ends the program";
-  EXPECT_GE(game.backend.Now(), 4500u) << "something else than Exit closed the closing window";
-  EXPECT_EQ(game.backend.PlayingLoops(), std::set<std::string>{"msgb.daw"});
-  EXPECT_EQ(game.backend.boxes.size(), 1u) << "no box on the way out";
+TEST(Pause, EnterOnAFreshPauseWindowQuitsThroughTheClosingWindowWithOrWithoutSound) {
+  for (const bool sound : {true, false}) {
+    SCOPED_TRACE(sound ? "with sound" : "silent");
+    Game game({ORBELON_GAME_DIR, "", sound});
+    engine::frmVorlet& play = game.Vorlet();
+    screens::frmPaused& pause = game.program.PauseWindow();
+    screens::frmOrder& closing = game.program.ClosingWindow();
+    size_t calls_before_quit = 0;
+    game.backend.At(2000, [&] { game.backend.PressKey(play, kEsc); });
+    // The focus moved to "Continue" in this pause must not carry over into the next one.
+    game.backend.At(2500, [&] {
+      game.backend.PressKey(pause, kTab);
+      game.backend.PressKey(pause, kEsc);
+    });
+    game.backend.At(3000, [&] { game.backend.PressKey(play, kEsc); });
+    game.backend.At(3500, [&] {
+      calls_before_quit = game.backend.sound_calls.size();
+      game.backend.PressKey(pause, kEnter);
+    });
+    game.backend.At(4000, [&] {
+      ASSERT_TRUE(closing.IsVisible()) << "Enter did not quit";
+      EXPECT_TRUE(!pause.IsVisible() && !play.IsVisible() && play.IsLoaded())
+          << "the closing window stands in place of the play window";
+      EXPECT_EQ(game.backend.show_count, 0) << "the pointer stays shown under the closing window";
+      const std::vector<std::string> log = SoundLog(game.backend);
+      EXPECT_EQ(
+          std::vector<std::string>(log.begin() + static_cast<long>(calls_before_quit), log.end()),
+          (sound ? std::vector<std::string>{"stop theme.daw", "play msgb.daw 1", "stop laser.daw"}
+                 : std::vector<std::string>{}));
+      // Neither Esc nor a click on the picture, nor one where the hidden "Hint" lies, closes it.
+      EXPECT_EQ(closing.FocusedControl(), &closing.OKButton);
+      game.backend.PressKey(closing, kEsc);
+      game.backend.ClickAt(closing, 100, 50);
+      game.backend.Click(closing, closing.Command1);
+    });
+    game.backend.At(4500, [&] {
+      EXPECT_TRUE(closing.IsVisible() && !closing.Command1.Visible())
+          << "closed by something else than Exit, or \"Hint\" showed";
+      game.backend.Click(closing, closing.OKButton);
+    });
+    game.StopAt(12000);
+    EXPECT_EQ(game.Play().exit_status, 0) << "closing the closing window ends the program";
+    EXPECT_GE(game.backend.Now(), 4500u) << "something else than Exit closed the closing window";
+    EXPECT_EQ(game.backend.PlayingLoops(),
+              sound ? std::set<std::string>{"msgb.daw"} : std::set<std::string>{});
+    EXPECT_EQ(game.backend.boxes.size(), 1u) << "no box on the way out";
+  }
 }
 
 }  // namespace

@@ -6,6 +6,86 @@
 namespace orbelon::gametest {
 namespace {
 
+// The play window as it is designed: where its read-outs stand, how they look and what they say
+// before the game writes them.
+TEST(PlayWindow, LaidOutAsDesigned) {
+  Game game;
+  engine::frmVorlet& w = game.Vorlet();
+  using platform::Alignment;
+  using platform::RGB;
+  const uint32_t yellow = RGB(255, 255, 0);
+  const struct {
+    const platform::Label& label;
+    platform::Rect bounds;
+    const char* caption;
+    uint32_t colour;
+    float size;
+    bool bold, italic, centred, shown;
+  } labels[] = {
+      {w.Label9,
+       {120, 45, 3255, 255},
+       "Checkpoints Remaining: 13",
+       RGB(255, 192, 255),
+       9.75f,
+       true,
+       false,
+       false,
+       true},
+      {w.Label8,
+       {4800, 45, 1575, 255},
+       "LEVEL: Demo1",
+       RGB(0, 0, 192),
+       9.75f,
+       true,
+       false,
+       false,
+       true},
+      {w.Label2, {240, 5640, 1215, 255}, "SCORE:", yellow, 12, true, false, false, true},
+      {w.lblScore, {1320, 5640, 1215, 255}, "000000", yellow, 12, true, false, false, true},
+      {w.Label3, {2400, 5640, 615, 255}, "Time", yellow, 9.75f, true, false, false, true},
+      {w.Label4, {2400, 5880, 735, 255}, "Bonus:", yellow, 9.75f, true, false, false, true},
+      {w.Label1, {2280, 6120, 975, 375}, "", yellow, 13.5f, true, false, true, false},
+      {w.Label5, {240, 6120, 1215, 375}, "Shooter", yellow, 12, true, true, false, true},
+      {w.Label7, {240, 6360, 975, 255}, "Speed: 1", yellow, 8.25f, false, false, false, false},
+      {w.Label6,
+       {0, 6600, 6495, 240},
+       "* Press Esc to Quit/Pause *",
+       RGB(128, 255, 255),
+       8.25f,
+       true,
+       false,
+       true,
+       true},
+  };
+  const auto same = [](platform::Rect a, platform::Rect b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+  };
+  for (const auto& l : labels) {
+    const platform::Font& font = l.label.GetFont();
+    EXPECT_TRUE(same(l.label.Bounds(), l.bounds) && l.label.Caption() == l.caption &&
+                l.label.ForeColor() == l.colour && l.label.Transparent() &&
+                l.label.Visible() == l.shown)
+        << l.label.Name() << ": place, caption, colour, ground or visibility";
+    EXPECT_TRUE(font.name == "MS Sans Serif" && font.size == l.size && font.bold == l.bold &&
+                font.italic == l.italic && !font.underline &&
+                (l.label.GetAlignment() == Alignment::Center) == l.centred)
+        << l.label.Name() << ": font or alignment";
+  }
+  int left = 3600;
+  for (const platform::Image* image : {&w.Image1, &w.Image2, &w.Image3}) {
+    EXPECT_TRUE(same(image->Bounds(), {left, 5520, 1020, 1020}) && image->Border() &&
+                !image->Visible() && image->GetPicture()->width == 64 &&
+                image->GetPicture()->height == 64)
+        << image->Name();
+    left += 960;
+  }
+  EXPECT_TRUE(same(w.Tessor1.Bounds(), {0, 360, 6495, 5175}));
+  EXPECT_TRUE(w.ClientWidth() == 6450 && w.ClientHeight() == 6825 && w.BackColor() == 0 &&
+              w.GetPicture()->width == 450 && w.GetPicture()->height == 500 && w.KeyPreview() &&
+              w.Border() == platform::BorderStyle::FixedSingle &&
+              w.Caption().rfind("Orbelon V3.01", 0) == 0);
+}
+
 // The play window as its load leaves it, before the first life, and as the first pass finds it.
 TEST(SetUp, DrawsLevel1ThenWaitsForTheFirstLife) {
   Game game;

@@ -30,22 +30,27 @@ TEST(StartUp, OnlyTheExactWordNosoundChoosesSilence) {
   }
 }
 
-// The word "nosound" and a sound system that fails to open give the same message and silence;
-// then anything but 16 bits per pixel ends the program after its own message.
+// The word "nosound", a sound system that fails to open and a display that cannot be asked give
+// the same message and silence (the display is asked once more); then anything but 16 bits per
+// pixel ends the program after its own message. A working sound system is bound to the start
+// window, at the priority level.
 TEST(StartUp, SilenceAndADisplayThatIsNotHighColourGiveTheirMessagesInOrder) {
   const struct {
     const char* name;
     const char* command_line;
     bool sound_device;
-  } roads[] = {{"working sound", "", true},
-               {"failing sound system", "", false},
-               {"nosound", "nosound", true}};
+    int failing_display_queries;
+  } roads[] = {{"working sound", "", true, 0},
+               {"failing sound system", "", false, 0},
+               {"nosound", "nosound", true, 0},
+               {"a display that cannot be asked", "", true, 1}};
   for (const auto& road : roads) {
     const bool silent = &road != &roads[0];
     for (int bits : {16, 32, 24, 15, 8}) {
       SCOPED_TRACE(std::string(road.name) + " at " + std::to_string(bits) + " bits");
       Game game(StartOptions(road.command_line));
       game.backend.sound_device = road.sound_device;
+      game.backend.failing_display_queries = road.failing_display_queries;
       game.backend.display_bits_per_pixel = bits;
       game.StopAt(5000);
       const RunEnd end = RunProgram(game);
@@ -53,18 +58,21 @@ TEST(StartUp, SilenceAndADisplayThatIsNotHighColourGiveTheirMessagesInOrder) {
       std::vector<std::string> titles;
       if (silent) {
         titles.push_back(kSoundTitle);
-        EXPECT_TRUE(game.Globals().SoundOff && game.program.module1.bank.System() == nullptr);
+        EXPECT_TRUE(game.Globals().SoundOff && (game.program.module1.bank.System() == nullptr) ==
+                                                   (road.failing_display_queries == 0));
       }
       if (bits != 16) {
         titles.push_back("Error:");
       }
       ASSERT_EQ(BoxTitles(game.backend), titles);
       EXPECT_TRUE(!silent || (boxes[0].prompt == kSoundText && boxes[0].style == 0));
-      EXPECT_EQ(game.backend.display_queries, 1);
+      EXPECT_EQ(game.backend.display_queries, 1 + road.failing_display_queries);
       if (bits == 16) {
         EXPECT_TRUE(end.stopped && game.program.StartWindow().IsVisible())
             << "the start window waits for the player";
         EXPECT_EQ(game.backend.sound_calls.empty(), silent);
+        EXPECT_TRUE(silent || game.backend.sound_binding ==
+                                  std::pair(game.program.StartWindow().WindowId(), 2));
       } else {
         EXPECT_EQ(end.exit_status, 0) << "the program went on";
         EXPECT_TRUE(boxes.back().prompt == kDisplayText && boxes.back().style == 16);
