@@ -1,37 +1,10 @@
 // Mesh files of any content: a load either gives a mesh that picks work on, or fails cleanly.
 
-#include <cstddef>
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <string>
-#include <vector>
-
+#include "fuzz_input.h"
 #include "platform/error.h"
 #include "platform/scene/scene.h"
 
 namespace {
-
-// The file that each input is written to, removed at exit.
-class InputFile {
- public:
-  InputFile() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("orbelon-fuzz-mesh-" + std::to_string(random()) + ".dax");
-  }
-  ~InputFile() {
-    std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
-  }
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-const InputFile input_file;
 
 std::vector<uint8_t> Bytes(const std::string& text) {
   return {text.begin(), text.end()};
@@ -41,14 +14,10 @@ std::vector<uint8_t> Bytes(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace orbelon::scene;
-  {
-    std::ofstream file(input_file.Path(), std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  }
   Root root(nullptr);
   MeshBuilder mesh = root.CreateMeshBuilder();
   try {
-    mesh.LoadFromFile(input_file.Path().string());
+    mesh.LoadFromFile(FuzzFile(data, size, ".dax"));
   } catch (const orbelon::platform::PlatformError&) {
     return 0;
   }

@@ -1,27 +1,8 @@
 // The picture loader on damaged files: it may refuse them, never crash.
 
-#include <unistd.h>
-
-#include <cstddef>
-#include <cstdint>
-#include <filesystem>
-#include <string>
-#include <vector>
-
-#include "../unit/runtime/test_files.h"
+#include "fuzz_input.h"
 #include "platform/error.h"
 #include "platform/runtime/picture.h"
-
-namespace {
-
-const std::string& ScratchFile() {
-  static const std::string path = (std::filesystem::temp_directory_path() /
-                                   ("orbelon_fuzz_" + std::to_string(::getpid()) + ".dab"))
-                                      .string();
-  return path;
-}
-
-}  // namespace
 
 std::vector<std::vector<uint8_t>> FuzzSeeds() {
   using orbelon::testing::MakePng;
@@ -29,9 +10,8 @@ std::vector<std::vector<uint8_t>> FuzzSeeds() {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  orbelon::testing::WriteFile(ScratchFile(), std::vector<uint8_t>(data, data + size));
   try {
-    const orbelon::platform::Picture picture = orbelon::platform::LoadPicture(ScratchFile());
+    const auto picture = orbelon::platform::LoadPicture(FuzzFile(data, size, ".dab"));
     if (picture->width <= 0 || picture->height <= 0 ||
         picture->rgba.size() != static_cast<size_t>(picture->width) * picture->height * 4) {
       __builtin_trap();

@@ -1,27 +1,8 @@
 // The wave reader on damaged files: it may refuse them, never crash.
 
-#include <unistd.h>
-
-#include <cstddef>
-#include <cstdint>
-#include <filesystem>
-#include <string>
-#include <vector>
-
-#include "../unit/runtime/test_files.h"
+#include "fuzz_input.h"
 #include "platform/error.h"
 #include "platform/files/wave_file.h"
-
-namespace {
-
-const std::string& ScratchFile() {
-  static const std::string path = (std::filesystem::temp_directory_path() /
-                                   ("orbelon_fuzz_" + std::to_string(::getpid()) + ".daw"))
-                                      .string();
-  return path;
-}
-
-}  // namespace
 
 std::vector<std::vector<uint8_t>> FuzzSeeds() {
   using orbelon::testing::MakeWave;
@@ -30,9 +11,8 @@ std::vector<std::vector<uint8_t>> FuzzSeeds() {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  orbelon::testing::WriteFile(ScratchFile(), std::vector<uint8_t>(data, data + size));
   try {
-    const orbelon::platform::WaveSound sound = orbelon::platform::ReadWaveFile(ScratchFile());
+    const auto sound = orbelon::platform::ReadWaveFile(FuzzFile(data, size, ".daw"));
     // What it accepts must be whole frames of a format it reads.
     const size_t frame = static_cast<size_t>(sound.channels * sound.bits_per_sample / 8);
     if (frame == 0 || sound.samples.size() % frame != 0 || sound.samples.size() > size) {
