@@ -50,30 +50,6 @@ TEST(PointerTilt, RightAndUpTurnTheBoardAboutItsOwnAxesInOrderUnlessItIsLocked) 
   ASSERT_TRUE(game.Play().stopped);
 }
 
-// Right lowers the board's right side (+x); up, away from the player, its far side (+z, which
-// the camera faces). The slope is measured around the ball where it lies in the scene.
-TEST(BallRolling, ThePointerTiltsTheBoardAndTheBallRollsDownhill) {
-  for (const auto& [dx, dy] : {std::pair{20, -20}, {-20, 20}}) {
-    SCOPED_TRACE("pointer moved " + std::to_string(dx) + ", " + std::to_string(dy));
-    Game game;
-    Vector start, end;
-    game.backend.on_render = [&](int render) {
-      engine::frmVorlet& w = game.Vorlet();
-      if (render == 3) {
-        start = Game::PositionOf(w.fVorlet, w.fBase);
-        game.backend.MovePointer(dx, dy);
-      } else if (render == 23) {
-        end = Game::PositionOf(w.fVorlet, w.fBase);
-        throw StopGame{};
-      }
-    };
-    ASSERT_TRUE(game.Play().stopped);
-    const float way = dx > 0 ? 1 : -1;
-    EXPECT_TRUE((end.x - start.x) * way > 5 && (end.z - start.z) * way > 5 && end.y == start.y)
-        << "the ball went from " << start.x << ", " << start.z << " to " << end.x << ", " << end.z;
-  }
-}
-
 // The slope rule on a floor of chosen heights: once level 1 stands, the level root is swapped for
 // one holding only the ball and four small pads under the four probe points.
 

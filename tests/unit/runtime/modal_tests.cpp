@@ -10,45 +10,6 @@ namespace {
 using Modal = RuntimeTest;
 using platform::MessageBoxForm;
 
-TEST_F(Modal, OnlyTheTopModalWindowTakesInputWhileTimersGoOn) {
-  TestForm play(runtime, "frmPlay");
-  TestForm outer(runtime, "frmPaused");
-  TestForm inner(runtime, "frmOrder");
-  CountingButton button(play, "Command1", {150, 150, 1500, 450}, 0);
-  CountingTimer clock(play, 100);
-  play.SetKeyPreview(true);
-  outer.SetKeyPreview(true);
-  play.Show();
-
-  backend.At(100, [&] { inner.ShowModal(); });
-  backend.At(200, [&] {
-    backend.PressKey(outer, 'o');
-    backend.PressKey(play, 'p');
-    backend.PressKey(inner, 'i');
-    backend.Click(play, button.button);
-    backend.ClickAt(play, 250, 150);
-  });
-  backend.At(300, [&] { inner.Unload(); });
-  backend.At(400, [&] {
-    backend.PressKey(play, 'p');
-    backend.PressKey(outer, 'o');
-  });
-  backend.At(500, [&] { outer.Unload(); });
-  outer.ShowModal();
-
-  EXPECT_EQ(inner.keys, std::vector<int>{'i'}) << "only the top modal window takes keys";
-  EXPECT_EQ(outer.keys, std::vector<int>{'o'}) << "the outer one again once the inner closed";
-  EXPECT_TRUE(play.keys.empty()) << "a key reached the window under the modal ones";
-  EXPECT_EQ(button.clicks + play.clicks, 0) << "a click reached the window under the modal ones";
-  EXPECT_EQ(clock.ticks.size(), 5u) << "the timer of the window under them must go on ticking";
-  EXPECT_EQ(backend.Now(), 500u);
-  EXPECT_EQ(runtime.ModalForm(), nullptr);
-
-  backend.PressKey(play, 27);
-  runtime.DoEvents();
-  EXPECT_EQ(play.keys, std::vector<int>{27}) << "keys reach the window once the others are gone";
-}
-
 TEST_F(Modal, BoxClosesOnEnterSpaceEscOrAClickOnOk) {
   for (int key : {13, 32, 27, 0}) {  // 0: a click on OK
     const uint32_t opened = backend.Now();

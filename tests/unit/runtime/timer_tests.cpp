@@ -7,27 +7,6 @@ namespace {
 
 using Timers = RuntimeTest;
 
-TEST_F(Timers, TickOnlyInsideEventProcessingAndNeverCatchUp) {
-  TestForm form(runtime, "frmA");
-  CountingTimer t(form, 100);
-  form.Show();
-
-  backend.SetClock(250);
-  EXPECT_TRUE(t.ticks.empty()) << "a timer ticked with no event processing";
-  runtime.DoEvents();
-  runtime.DoEvents();
-  EXPECT_EQ(t.ticks, std::vector<uint32_t>{250}) << "a late timer ticks once, not in a burst";
-
-  backend.SetClock(400);
-  runtime.PaceUntil(700);
-  EXPECT_EQ(t.ticks, (std::vector<uint32_t>{250, 400, 500, 600}))
-      << "a pacing wait ticks one interval after the last tick, and not at its deadline";
-
-  backend.AnswerBoxes(13, 350);
-  runtime.MsgBox("wait", platform::vbOKOnly, "Box");
-  EXPECT_EQ(t.ticks.back(), 1000u) << "timers must tick while a box is open";
-}
-
 TEST_F(Timers, ShortIntervalsTickEvery15Ms) {
   TestForm form(runtime, "frmA");
   CountingTimer fast(form, 1);
