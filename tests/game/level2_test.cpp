@@ -113,6 +113,13 @@ TEST(Level2, StandsCompleteWhateverLevel1LeftBehind) {
         EXPECT_FLOAT_EQ(w.fDisc.Node()->spin_rate, -0.25f) << "the disc turns the other way";
         EXPECT_EQ(Game::PositionOf(w.fUFO, w.fBase).y, 80) << "the UFO flies at level 2's height";
         EXPECT_NEAR(rage_size(game) / level1_rage, 1.07f, 1e-5f) << "the rage grows once more";
+        // Board and disc wear textures of their own, black drawn, with no material; the rim and
+        // the pill wear level 1's.
+        const auto look = [&](const scene::MeshBuilder& mesh) { return game.ViewOf(mesh); };
+        EXPECT_TRUE(!look(w.mBase).texture.decal_transparency && !look(w.mBase).has_material &&
+                    !look(w.mDisc).texture.decal_transparency && !look(w.mDisc).has_material &&
+                    look(w.mRim).texture.id == w.tRim.Data()->id &&
+                    look(w.mPill).texture.id == w.tCraq.Data()->id);
         EXPECT_TRUE(Game::VisualsOn(w.fTele1) == 2 && Game::VisualsOn(w.fTele2) == 2 &&
                     Game::VisualsOn(w.fPill) == 1);
         EXPECT_TRUE(!Game::VisualsOn(w.fRage) && !Game::VisualsOn(w.fAnt)) << "rage or marker";

@@ -1,5 +1,5 @@
-// Frames against the rules of the scene: placement relative to any frame, orientation, the three
-// ways of adding a rotation, spins per tick and LookAt without roll.
+// Frames against the rules of the scene: orientation, spins per tick, LookAt without roll, calls
+// through Nothing, and picks that follow every change of the scene.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 
 #include "platform/error.h"
 #include "platform/scene/scene.h"
+#include "unit/scene/test_meshes.h"
 
 namespace orbelon::scene {
 namespace {
@@ -127,6 +128,33 @@ TEST_F(FrameTest, CallsThroughNothingFail) {
   EXPECT_THROW(scene.AddVisual(MeshBuilder()), PlatformError);
   EXPECT_THROW(scene.SetPosition(scene, NAN, 0, 0), PlatformError);
   EXPECT_FALSE(scene.GetParent()) << "a frame of its own has no parent";
+}
+
+// A pick straight down, as the floor picks make them, sees the board as it stands now.
+TEST_F(FrameTest, PicksFollowEveryChangeOfTheScene) {
+  testing::TempFolder folder;
+  MeshBuilder board = root.CreateMeshBuilder();
+  board.LoadFromFile(folder.Write("base.dax", testing::FlatBoardText(100)));
+  Frame base = root.CreateFrame(scene);
+  base.AddVisual(board);
+  const auto floor = [&](float x) {
+    PickDesc desc;
+    base.RayPick(scene, {{0, -1, 0}, {x, 50, 0}}, 2).GetPickVisual(0, desc);
+    return desc.dvPosition.y;
+  };
+  EXPECT_NEAR(floor(0), 0, 1e-5f);
+  base.SetPosition(scene, 0, 4, 0);
+  EXPECT_NEAR(floor(0), 4, 1e-5f) << "after a move";
+  board.Translate(0, 2, 0);
+  EXPECT_NEAR(floor(0), 6, 1e-5f) << "after Translate";
+  base.SetRotation(scene, 0, 0, 1, 0.1f);
+  Root::Tick(scene);
+  // The board turned 0.1 about z through the frame's origin at height 4, its floor 2 above it.
+  EXPECT_NEAR(floor(20), 4 + 2 / std::cos(0.1f) + 20 * std::tan(0.1f), 1e-4f) << "after a tick";
+  base.DeleteVisual(board);
+  EXPECT_EQ(base.RayPick(scene, {{0, -1, 0}, {0, 50, 0}}, 2).GetSize(), 0) << "after DeleteVisual";
+  root.CreateFrame(base).AddVisual(board);
+  EXPECT_NEAR(floor(0), 4 + 2 / std::cos(0.1f), 1e-4f) << "a visual on a new child";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// What the game does to its meshes after loading them, and what the renderer reads back: scale
-// and translation, colours, names, wraps, textures, materials, versions and the viewport.
+// Meshes: what a mesh file gives, and that a bad one fails naming the file and leaves the mesh as
+// it was; what the game does to its meshes after loading them, and what the renderer reads back:
+// scale and translation, colours, wraps, textures, materials, versions and the viewport.
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ namespace {
 using platform::PlatformError;
 using testing::TempFolder;
 
-class MeshLooksTest : public ::testing::Test {
+class MeshTest : public ::testing::Test {
  protected:
   // One triangle, at the three corners given.
   MeshBuilder Triangle(glm::vec3 a, glm::vec3 b, glm::vec3 c) {
@@ -49,7 +50,83 @@ class MeshLooksTest : public ::testing::Test {
   }};
 };
 
-TEST_F(MeshLooksTest, ScaleThenTranslateAndTheVersionsTheRendererCachesBy) {
+TEST_F(MeshTest, ReadsFacesNormalsAndTextureCoordinates) {
+  MeshBuilder cube = root.CreateMeshBuilder();
+  // The game writes its paths with a backslash before the file name.
+  folder.Write("cube.dax", testing::CubeText(2, true));
+  cube.LoadFromFile(folder.Path() + "\\cube.dax");
+  MeshView view = Item(cube).mesh;
+  EXPECT_EQ(view.indices->size(), 36u) << "six quads make twelve triangles";
+  EXPECT_EQ(view.positions->size(), 24u) << "a corner with its own normal per face";
+  for (size_t i = 0; i < view.positions->size(); ++i) {
+    const glm::vec3 p = (*view.positions)[i], n = (*view.normals)[i];
+    EXPECT_TRUE(std::abs(glm::length(n) - 1) < 1e-6f && glm::dot(n, p) > 0 &&
+                (*view.uvs)[i] == glm::vec2(0))
+        << "the file's unit normals point out of the cube; no texture coordinates give (0, 0)";
+  }
+  // Every triangle faces outward by its winding.
+  for (size_t i = 0; i < view.indices->size(); i += 3) {
+    const glm::vec3 a = (*view.positions)[(*view.indices)[i]];
+    const glm::vec3 b = (*view.positions)[(*view.indices)[i + 1]];
+    const glm::vec3 c = (*view.positions)[(*view.indices)[i + 2]];
+    EXPECT_GT(glm::dot(glm::cross(b - a, c - a), a + b + c), 0) << "triangle " << i / 3;
+  }
+
+  cube.LoadFromFile(folder.Write("ball.dax", testing::SphereText(8, 10)));
+  view = Item(cube).mesh;
+  EXPECT_EQ(view.positions->size(), 11u * 20) << "without normals the file's vertices are shared";
+  for (size_t i = 0; i < view.positions->size(); ++i) {
+    EXPECT_GT(glm::dot((*view.normals)[i], glm::normalize((*view.positions)[i])), 0.98f)
+        << "made normals point out of the ball";
+  }
+
+  cube.LoadFromFile(
+      folder.Write("uv.dax",
+                   "mtllib /nowhere/looks.mtl\r\no part\r\ng side\r\ns off\r\nusemtl grey\r\n"
+                   "v 0 0 0\r\nv 1 0 0\r\nv 1 0 1\r\nvt 0.25 0.5 0\r\nvt 1 1\r\n# corner\r\n"
+                   "f -3/1 -2/2 -1/2\r\n"));
+  view = Item(cube).mesh;
+  EXPECT_EQ((*view.uvs)[0], glm::vec2(0.25f, 0.5f))
+      << "texture coordinates, CRLF, relative indices, the statements we pass over";
+}
+
+TEST_F(MeshTest, BadFilesFailNamingTheFile) {
+  MeshBuilder mesh = root.CreateMeshBuilder();
+  mesh.LoadFromFile(folder.Write("good.dax", testing::CubeText(1, true)));
+
+  const std::string cube = testing::CubeText(1, true);
+  const struct {
+    const char* name;
+    std::string text;
+    const char* what;
+  } cases[] = {
+      {"empty.dax", "", "an empty file"},
+      {"blank.dax", "\n  \n# nothing\n", "a file with no faces"},
+      {"cut.dax", cube.substr(0, cube.rfind('/') + 1), "a file cut in its last face"},
+      {"lost.dax", "v 0 0 0\nv 1 0 0\nf 1 2 3\n", "a face whose vertex was cut off"},
+      {"short.dax", "v 0 0\nv 1 0 0\nv 1 0 1\nf 1 2 3\n", "a vertex with two numbers"},
+      {"binary.dax", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "a picture"},
+      {"nan.dax", "v nan 0 0\nv 1 0 0\nv 1 0 1\nf 1 2 3\n", "NaN"},
+      {"huge.dax", "v 2e6 0 0\nv 1 0 0\nv 1 0 1\nf 1 2 3\n", "an absurd coordinate"},
+      {"zero.dax", "v 0 0 0\nv 1 0 0\nv 1 0 1\nf 0 1 2\n", "index 0"},
+      {"normal.dax", "v 0 0 0\nv 1 0 0\nv 1 0 1\nf 1//4 2//4 3//4\n", "a missing normal"},
+  };
+  for (const auto& bad : cases) {
+    const std::string path = folder.Write(bad.name, bad.text);
+    try {
+      mesh.LoadFromFile(path);
+      ADD_FAILURE() << bad.what << " was read as a mesh";
+    } catch (const PlatformError& error) {
+      EXPECT_NE(std::string(error.what()).find(path), std::string::npos)
+          << bad.what << ": the message does not name the file: " << error.what();
+    }
+  }
+  EXPECT_THROW(mesh.LoadFromFile(folder.Path() + "/missing.dax"), PlatformError);
+  EXPECT_THROW(mesh.LoadFromFile(folder.Path()), PlatformError) << "a folder";
+  EXPECT_EQ(Item(mesh).mesh.indices->size(), 36u) << "a failed load leaves the mesh as it was";
+}
+
+TEST_F(MeshTest, ScaleThenTranslateAndTheVersionsTheRendererCachesBy) {
   MeshBuilder mesh = Triangle({1, 1, 1}, {1, 1, 2}, {2, 1, 1});
   const uint64_t loaded = Item(mesh).mesh.version;
   mesh.ScaleMesh(1.12f, 1.15f, 1.12f);
@@ -58,6 +135,12 @@ TEST_F(MeshLooksTest, ScaleThenTranslateAndTheVersionsTheRendererCachesBy) {
   EXPECT_LT(glm::distance((*view.positions)[0], {1.12f, 1.15f, 2.12f}), 1e-6f)
       << "scaled, then moved by a translation that is not scaled";
   EXPECT_NEAR((*view.normals)[0].y, 1, 1e-6f) << "the normal still faces up";
+  // A face at 45 degrees, stretched twice along y, leans toward z: its normal (0, 1, -1) goes to
+  // (0, 1, -2) / sqrt(5), at right angles to the stretched face.
+  MeshBuilder slope = Triangle({0, 0, 0}, {0, 1, 1}, {1, 0, 0});
+  slope.ScaleMesh(1, 2, 1);
+  EXPECT_LT(glm::distance((*Item(slope).mesh.normals)[0], glm::vec3(0, 1, -2) / std::sqrt(5.0f)),
+            1e-6f);
   EXPECT_NE(view.version, loaded) << "a scaled mesh must be uploaded again";
 
   mesh.SetColorRGB(1.5f, -0.2f, 0.5f);
@@ -65,7 +148,7 @@ TEST_F(MeshLooksTest, ScaleThenTranslateAndTheVersionsTheRendererCachesBy) {
   EXPECT_EQ(Item(mesh).mesh.version, view.version) << "a colour is no change of the vertices";
 }
 
-TEST_F(MeshLooksTest, FlatWrapOfTheGameMapsFromAbove) {
+TEST_F(MeshTest, FlatWrapOfTheGameMapsFromAbove) {
   Frame base = root.CreateFrame(Frame());
   MeshBuilder board = Triangle({10, 3, 20}, {-40, 0, 5}, {0, 0, 0});
   const uint64_t before = Item(board).mesh.version;
@@ -83,7 +166,7 @@ TEST_F(MeshLooksTest, FlatWrapOfTheGameMapsFromAbove) {
   EXPECT_THROW(Wrap().Apply(board), PlatformError);
 }
 
-TEST_F(MeshLooksTest, SphereWrapsIncludingTheBallsZeroDirection) {
+TEST_F(MeshTest, SphereWrapsIncludingTheBallsZeroDirection) {
   Frame frame = root.CreateFrame(Frame());
   MeshBuilder mesh = Triangle({0, 1, 0}, {0, -2, 0}, {0, 0, 3});
   root.CreateWrap(D3DRMWRAP_SPHERE, frame, 0, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0, 2, 4).Apply(mesh);
@@ -106,7 +189,7 @@ TEST_F(MeshLooksTest, SphereWrapsIncludingTheBallsZeroDirection) {
       << "a vertex on the wrap's origin";
 }
 
-TEST_F(MeshLooksTest, TexturesMaterialsBackgroundAndViewport) {
+TEST_F(MeshTest, TexturesMaterialsBackgroundAndViewport) {
   Texture first = root.LoadTexture("C:\\game\\m.dab");
   Texture second = root.LoadTexture("C:\\game\\m.dab");
   EXPECT_EQ(decoded.at(0), "C:/game/m.dab") << "the decoder gets this system's separators";
@@ -144,7 +227,7 @@ TEST_F(MeshLooksTest, TexturesMaterialsBackgroundAndViewport) {
   EXPECT_THROW(viewport.SetBack(0.5f), PlatformError) << "back before front";
 }
 
-TEST_F(MeshLooksTest, DrawListCarriesWorldMatricesForColumnVectors) {
+TEST_F(MeshTest, DrawListCarriesWorldMatricesForColumnVectors) {
   Frame scene = root.CreateFrame(Frame());
   Frame base = root.CreateFrame(scene);
   base.AddRotation(D3DRMCOMBINE_REPLACE, 0, 0, 1, 0.5f);
