@@ -184,20 +184,18 @@ class Game {
   static size_t VisualsOn(const Frame& frame) { return frame ? frame.Node()->visuals.size() : 0; }
 
   // The nearest visual under the level root that a ray meets (origin and direction in ref's
-  // coordinates), as the floor picks see it: its name and the point met, in ref's coordinates.
+  // coordinates), as the floor picks see it: its name and the point met, in ref's coordinates;
+  // no name and the origin when it meets nothing.
   struct Hit {
     std::string name;
     Vector point;
   };
-  std::optional<Hit> PickFirst(const Frame& ref, Vector origin, Vector direction = {0, -1, 0}) {
+  Hit PickFirst(const Frame& ref, Vector origin, Vector direction = {0, -1, 0}) {
     const scene::PickArray picks = Vorlet().fBase.RayPick(
         ref, scene::Ray{direction, origin}, scene::D3DRMRAYPICK_IGNOREFURTHERPRIMITIVES);
-    if (picks.GetSize() == 0) {
-      return std::nullopt;
-    }
     scene::PickDesc desc;
-    const scene::MeshBuilder visual = picks.GetPickVisual(0, desc);
-    return Hit{visual.GetName(), desc.dvPosition};
+    return picks.GetSize() == 0 ? Hit{"", origin}
+                                : Hit{picks.GetPickVisual(0, desc).GetName(), desc.dvPosition};
   }
 
   // How the renderer sees one mesh (its vertices, colour, texture, material): hung alone on a
@@ -284,14 +282,11 @@ inline float AimCosine(Game& game, const Frame& frame, const Vector& to) {
 
 // The camera stands 500 above and 500 behind the ball's place in the scene, and looks at it.
 inline ::testing::AssertionResult CameraBehind(Game& game, const Vector& ball) {
-  const Vector camera = Game::PositionOf(game.Vorlet().MyCamera, game.SceneFrame());
-  const float aim = AimCosine(game, game.Vorlet().MyCamera, ball);
-  if (Near(camera, {ball.x, ball.y + 500, ball.z - 500}, 1e-3f) && aim > 0.999999f) {
-    return ::testing::AssertionSuccess();
+  if (AimCosine(game, game.Vorlet().MyCamera, ball) < 0.999999f) {
+    return ::testing::AssertionFailure() << "the camera looks away from the ball";
   }
-  return ::testing::AssertionFailure()
-         << "the camera stands at (" << camera.x << ", " << camera.y << ", " << camera.z
-         << ") for the ball at (" << ball.x << ", " << ball.y << ", " << ball.z << "), aim " << aim;
+  return Near(Game::PositionOf(game.Vorlet().MyCamera, game.SceneFrame()),
+              {ball.x, ball.y + 500, ball.z - 500}, 1e-3f);
 }
 
 // The pointer at the centre, (30000, 30000) of the 0-65535 space of the scripted 1024 x 768
@@ -317,8 +312,7 @@ inline void CheckBoard(Game& game, const std::vector<Place>& places) {
   const Frame scene = game.SceneFrame();
   const float y = w.StartY;
   const auto pick = [&](float x, float at_y, float z) {
-    const auto hit = game.PickFirst(scene, {x, at_y, z});
-    return hit ? *hit : Game::Hit{};
+    return game.PickFirst(scene, {x, at_y, z});
   };
   const auto probes_find_floor = [&](float x, float z, const std::string& where) {
     for (const Vector& p : {Vector{x - 1, y, z}, {x + 1, y, z}, {x, y, z - 1}, {x, y, z + 1}}) {

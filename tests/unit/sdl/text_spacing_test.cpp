@@ -18,20 +18,6 @@ class TextSpacing : public ::testing::Test {
   TTF_Font* font = fonts.Get(platform::Font{});  // the message box's font
 };
 
-TEST_F(TextSpacing, EveryBlankKeepsItsWidth) {
-  const int blank = sdl::TextWidth(font, " ");
-  ASSERT_GT(blank, 0);
-  for (const char* pair : {"AA", "GA", "VA", "E:"}) {
-    const std::string a(1, pair[0]);
-    const std::string b(1, pair[1]);
-    const int close = sdl::TextWidth(font, a + b);
-    EXPECT_EQ(sdl::TextWidth(font, a + " " + b), close + blank)
-        << "a blank between " << a << " and " << b << " lost some of its width";
-    EXPECT_EQ(sdl::TextWidth(font, a + "   " + b), close + 3 * blank)
-        << "a run of three blanks between " << a << " and " << b << " is not three blanks wide";
-  }
-}
-
 TEST_F(TextSpacing, LinesKeepTheirBlanksAndBreakBetweenWords) {
   const std::string over = "0 :  G A M E   O V E R ! !";
   EXPECT_EQ(sdl::LayOutText(font, over, 1000, true), Lines{over});
