@@ -77,29 +77,6 @@ TEST(PlayWindow, LaidOutAsDesigned) {
   }
 }
 
-// The play window as its load leaves it, before the first life, and as the first pass finds it.
-TEST(SetUp, DrawsLevel1ThenWaitsForTheFirstLife) {
-  Game game;
-  game.backend.on_render = [&](int render) {
-    engine::frmVorlet& w = game.Vorlet();
-    if (render == 1) {
-      EXPECT_TRUE(w.mBase && w.Pods == 12 && !w.MyCon) << "the first render comes after Level1";
-      EXPECT_TRUE(w.Lives == 4 && game.Globals().CurrentLevel == 1 && w.UFOActive && w.Ant &&
-                  w.RageSpin == 0.002f && w.Tessor1.StartSetting() == 30);
-      EXPECT_TRUE(w.StartX == 0 && w.StartY == 15 && w.StartZ == 300);
-      EXPECT_EQ(game.backend.show_count, -1) << "the pointer is hidden before the canvas starts";
-      EXPECT_FALSE(w.Label1.Visible() || w.Image1.Visible()) << "no clock or lives before a life";
-      return;
-    }
-    EXPECT_TRUE(w.MyCon && w.Lives == 3) << "the first Reset takes one of the four lives";
-    ASSERT_EQ(game.backend.boxes.size(), 1u);
-    EXPECT_EQ(game.backend.boxes.front().title, "Ready:") << "the first pass follows the box";
-    throw StopGame{};
-  };
-  ASSERT_TRUE(game.Play().stopped);
-  EXPECT_EQ(game.backend.canvas_renders, 2);
-}
-
 TEST(FrameLoop, EachPassSetsCanFallShowsTheWindowAndStopsTheBallsSpinAfterItsRender) {
   Game game;
   int marked = -1;  // the render before which the marks below were made

@@ -135,30 +135,6 @@ TEST(StartUp, AMissingDataFileStopsTheProgramAndTheErrorNamesIt) {
   }
 }
 
-// A buffer never loaded is Nothing, and a failed load names the file and leaves the buffer it
-// would have replaced.
-TEST(SoundBank, NothingAndAFailedLoadThrowNamingWhatFailed) {
-  scripted::ScriptedBackend backend;
-  bool sound_off = false;
-  startup::SoundBank bank(sound_off);
-  bank.SetSystem(backend.CreateSoundSystem());
-  const auto error_of = [](const std::function<void()>& call) -> std::string {
-    try {
-      call();
-    } catch (const platform::PlatformError& error) {
-      return error.what();
-    }
-    return "(no error)";
-  };
-  EXPECT_NE(error_of([&] { bank.Play(Sound::sLaser, 1); }).find("sLaser"), std::string::npos);
-  bank.Load(Sound::sTheme, ORBELON_GAME_DIR "\\theme.daw");
-  const std::string error = error_of([&] { bank.Load(Sound::sTheme, "missing.daw"); });
-  EXPECT_NE(error.find("missing.daw"), std::string::npos) << error;
-  bank.Play(Sound::sTheme, 1);
-  EXPECT_EQ(backend.PlayingLoops(), std::set<std::string>{"theme.daw"});
-  EXPECT_THROW(bank.Play(Sound::sTheme, 2), std::invalid_argument);
-}
-
 TEST(StartWindow, EnterOrSpaceOnAFreshWindowBeginsTheGame) {
   for (int key : {kEnter, kSpace}) {
     SCOPED_TRACE(key);

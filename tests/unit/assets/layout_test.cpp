@@ -168,39 +168,10 @@ TEST(PropHeights, OnlyThePadsAndThePillStandBetweenTheFloorAndThePickStart) {
 }
 
 TEST(PropShapes, SizesAndDirectionsTheGameCountsOn) {
-  EXPECT_NEAR(MeshBounds(Ball()).high.y, placed::kBallRadius, 0.01f);
   EXPECT_NEAR(At(Ant(), Placed(levels::Shared().ant)).low.y, 0.0f, 0.01f)
       << "the marker stands on its origin";
   const Bounds arrow = MeshBounds(Arrow());
   EXPECT_GT(arrow.high.z - arrow.low.z, arrow.high.x - arrow.low.x) << "the arrow lies across z";
-  EXPECT_NEAR(At(Disc(), placed::Disc(levels::Level1Data())).high.x, 30.0f, 0.5f)
-      << "the disc's radius";
-}
-
-TEST(MeshWinding, EveryMeshFacesOutwardWithNormalsThatAgree) {
-  const std::pair<const char*, Mesh> meshes[] = {{"ball", Ball()},        {"board 1", Board1()},
-                                                 {"bridge", Bridge1()},   {"rim 1", Rim1()},
-                                                 {"board 2", Board2()},   {"rim 2", Rim2()},
-                                                 {"disc", Disc()},        {"pill", Pill()},
-                                                 {"rage", Rage()},        {"ant", Ant()},
-                                                 {"arrow", Arrow()},      {"particle", Particle()},
-                                                 {"tele", TeleBody()},    {"pad", TeleBase()},
-                                                 {"ufo body", UfoBody()}, {"ufo shell", UfoShell()},
-                                                 {"beam", Beam()}};
-  for (const auto& [name, mesh] : meshes) {
-    EXPECT_GT(SignedVolume(mesh), 0.0) << name << " is inside out";
-    EXPECT_GT(SignedVolume(Transformed(mesh, {-1.0f, 1.0f, 1.0f}, glm::vec3(0.0f))), 0.0)
-        << name << " turns inside out when mirrored";
-    int disagreeing = 0;
-    for (const auto& t : mesh.triangles) {
-      const glm::vec3 n = FaceNormal(mesh.vertices[t[0]].position, mesh.vertices[t[1]].position,
-                                     mesh.vertices[t[2]].position);
-      for (uint32_t v : t) {
-        disagreeing += glm::dot(n, mesh.vertices[v].normal) <= 0.0f;
-      }
-    }
-    EXPECT_EQ(disagreeing, 0) << name << ": vertex normals point against their faces";
-  }
 }
 
 }  // namespace

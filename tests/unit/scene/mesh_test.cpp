@@ -227,30 +227,5 @@ TEST_F(MeshTest, TexturesMaterialsBackgroundAndViewport) {
   EXPECT_THROW(viewport.SetBack(0.5f), PlatformError) << "back before front";
 }
 
-TEST_F(MeshTest, DrawListCarriesWorldMatricesForColumnVectors) {
-  Frame scene = root.CreateFrame(Frame());
-  Frame base = root.CreateFrame(scene);
-  base.AddRotation(D3DRMCOMBINE_REPLACE, 0, 0, 1, 0.5f);
-  base.SetPosition(scene, 1, 2, 3);
-  Frame child = root.CreateFrame(base);
-  child.SetPosition(base, 0, 0, 4);
-  MeshBuilder mesh = Triangle({0, 0, 0}, {0, 0, 1}, {1, 0, 0});
-  child.AddVisual(mesh);
-  base.AddVisual(mesh);
-  root.CreateFrame(scene).AddVisual(root.CreateMeshBuilder());  // empty: nothing to draw
-
-  const SceneView view = CollectScene(scene);
-  ASSERT_EQ(view.items.size(), 2u);
-  Frame probe = root.CreateFrame(child);
-  probe.SetPosition(child, 1, 2, 3);
-  Vector expected;
-  probe.GetPosition(scene, expected);
-  const auto item = std::find_if(view.items.begin(), view.items.end(),
-                                 [&](const DrawItem& i) { return i.world == WorldMatrix(child); });
-  ASSERT_NE(item, view.items.end()) << "no item carries the child's world matrix";
-  const glm::vec4 p = item->world * glm::vec4(1, 2, 3, 1);
-  EXPECT_LT(glm::distance(glm::vec3(p), glm::vec3(expected.x, expected.y, expected.z)), 1e-5f);
-}
-
 }  // namespace
 }  // namespace orbelon::scene

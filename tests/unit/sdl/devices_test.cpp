@@ -128,12 +128,6 @@ TEST_F(EventsOfAWindow, WaitingBlocksUntilTheTimeOrAnEvent) {
   EXPECT_EQ(Received(), std::vector<std::string>{"key 27"}) << "and stays queued for PollEvent";
 }
 
-TEST(Devices, TheProgramsFolderIsTheFolderOfTheExecutable) {
-  char self[4096] = {};
-  ASSERT_GT(readlink("/proc/self/exe", self, sizeof self - 1), 0);
-  EXPECT_EQ(sdl::SdlBackend::ProgramFolder() + "/sdl_tests", std::string(self));
-}
-
 // Starts the real backend in a child process under the environment given, and exits with 3 and
 // the message when it fails.
 void CreateInChild(const std::vector<std::pair<const char*, const char*>>& environment) {
