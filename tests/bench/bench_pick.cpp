@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/scene/scene.h"
-#include "unit/scene/test_meshes.h"
+#include "bench/test_meshes.h"
 
 namespace {
 

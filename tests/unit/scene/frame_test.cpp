@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 
 #include "platform/error.h"
 #include "platform/scene/scene.h"
-#include "unit/scene/test_meshes.h"
 
 namespace orbelon::scene {
 namespace {
@@ -132,9 +132,10 @@ TEST_F(FrameTest, CallsThroughNothingFail) {
 
 // A pick straight down, as the floor picks make them, sees the board as it stands now.
 TEST_F(FrameTest, PicksFollowEveryChangeOfTheScene) {
-  testing::TempFolder folder;
+  const std::string path = std::string(ORBELON_TEST_OUTPUT) + "/scene_flat_board.dax";
+  std::ofstream(path) << "v -100 0 -100\nv -100 0 100\nv 100 0 100\nv 100 0 -100\nf 1 2 3 4\n";
   MeshBuilder board = root.CreateMeshBuilder();
-  board.LoadFromFile(folder.Write("base.dax", testing::FlatBoardText(100)));
+  board.LoadFromFile(path);
   Frame base = root.CreateFrame(scene);
   base.AddVisual(board);
   const auto floor = [&](float x) {

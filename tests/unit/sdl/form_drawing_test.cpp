@@ -43,23 +43,12 @@ Ink FindInk(const sdl::Pixels& pixels, Area area, Rgb colour, int tolerance = 40
 constexpr Rgb kPicture{40, 40, 40};
 constexpr Rgb kGround{0, 0, 96};
 
-platform::Picture SolidPicture(int width, int height, Rgb colour) {
-  auto picture = std::make_shared<platform::PictureData>();
-  picture->width = width;
-  picture->height = height;
+platform::Picture SolidPicture(int width, int height, Rgb c) {
+  auto picture = std::make_shared<platform::PictureData>(platform::PictureData{width, height, {}});
   for (int i = 0; i < width * height; ++i) {
-    picture->rgba.insert(picture->rgba.end(),
-                         {static_cast<uint8_t>(colour.r), static_cast<uint8_t>(colour.g),
-                          static_cast<uint8_t>(colour.b), 255});
+    picture->rgba.insert(picture->rgba.end(), {uint8_t(c.r), uint8_t(c.g), uint8_t(c.b), 255});
   }
   return picture;
-}
-
-platform::Font Bold(float size) {
-  platform::Font font;
-  font.size = size;
-  font.bold = true;
-  return font;
 }
 
 // A label with its caption in its colour, over a rectangle in pixels.
@@ -78,7 +67,7 @@ class LookForm : public PlainForm {
     SetPicture(SolidPicture(80, 500, kPicture));  // taller than the form: cut
     SetCaption("Look");
     for (auto* label : {&left, &centre, &right}) {
-      label->SetFont(Bold(12));
+      label->SetFont({.size = 12, .bold = true});
     }
     centre.SetAlignment(Alignment::Center);
     right.SetAlignment(Alignment::Right);
@@ -86,10 +75,10 @@ class LookForm : public PlainForm {
     opaque.SetBackColor(RGB(255, 0, 0));
     hidden.SetVisible(false);
     begin.SetCaption("Begin");
-    begin.SetFont(Bold(8.25f));
+    begin.SetFont({.size = 8.25f, .bold = true});
     begin.SetDefault(true);
     instructions.SetCaption("Instructions");
-    instructions.SetFont(Bold(8.25f));
+    instructions.SetFont({.size = 8.25f, .bold = true});
   }
 
   ColouredLabel left{*this, "SCORE:", RGB(255, 255, 0), {100, 10, 120, 20}};
