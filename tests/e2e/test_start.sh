@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The real program's start: the start window centred at its size, Enter into the game, a key
-# that does not reach the play window under the "Ready:" box, and the start-up's two roads, with
-# sound (a dummy audio device) and silent ("nosound", no device).
+# The real program's start: the start window centred at its size, waiting for the player without
+# spending the processor, Enter into the game, a key that does not reach the play window under the
+# "Ready:" box, and the start-up's two roads, with sound (a dummy audio device) and silent
+# ("nosound", no device); and a clear message where there is no display at all.
 # Usage: test_start.sh GAME_DIR OUTPUT_DIR
 set -uo pipefail
 source "$(dirname "$0")/lib.sh" "$@"
@@ -15,6 +16,9 @@ client_size_is() {  # client_size_is WINDOW WIDTH HEIGHT
   echo "  client size $size"
   [[ $size == "$2x$3" ]]
 }
+
+# The processor time the program has used, in ticks of the system clock (100 a second).
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$program_pid/stat"; }
 
 centred() {  # centred WINDOW: within a pixel of the middle of the screen
   local X Y WIDTH HEIGHT SCREEN WINDOW screen_w screen_h
@@ -30,6 +34,11 @@ if start=$(find_window "$start_name" 20); then
   pass "the start window opens"
   expect "the start window's client area is 397 x 248" client_size_is "$start" 397 248
   expect "the start window is centred on the screen" centred "$start"
+  before=$(cpu_ticks)
+  sleep 2
+  used=$(($(cpu_ticks) - before))
+  echo "  $used ticks of processor time in 2 s"
+  check "the start window waits without spinning" "$( ((used < 40)); echo $?)"
   expect "no sound box with a sound device" no_window "$sound_box"
   shot "$start" start-window.png
   press "$start" Return
@@ -93,5 +102,12 @@ else
   fail "no audio device shows the sound box"
 fi
 stop_program
+
+echo "== no display: the program says so and ends"
+message=$(cd "$game_dir" && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$program" 2>&1)
+status=$?
+echo "  exit status $status: $message"
+check "without a display the program ends naming what is missing" \
+  "$([[ $status == 1 && $message == *"no X11 or Wayland display"* ]]; echo $?)"
 
 finish

@@ -1,9 +1,9 @@
-// SDL's events as the runtime receives them, waiting for them without spinning, the program's
-// folder, sound buffers on SDL2_mixer, and the pointer with its show count and relative mode.
+// SDL's events as the runtime receives them, sound buffers on SDL2_mixer, and the pointer with its
+// show count and relative mode. (Waiting without spinning and the failure without a display are
+// checked on the real program.)
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <sys/resource.h>
 #include <filesystem>
 
 #include "sdl_fixture.h"
@@ -14,13 +14,6 @@ namespace {
 
 using platform::EventType;
 using platform::InputEvent;
-
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 class EventsOfAWindow : public ::testing::Test {
  protected:
@@ -104,54 +97,6 @@ TEST_F(EventsOfAWindow, KeysButtonsAndQuitInOrder) {
                                       "key 66", "key 32", "key 55", "key 233", "down 1 at 12,34",
                                       "up 1 at 13,35", "down 2 at 5,6", "quit"}))
       << "each key once as its character code, the left and right buttons (1 and 2), the quit";
-}
-
-TEST_F(EventsOfAWindow, WaitingBlocksUntilTheTimeOrAnEvent) {
-  double cpu = CpuSeconds();
-  uint32_t start = Backend().TimeGetTime();
-  Backend().WaitEvent(120);
-  uint32_t waited = Backend().TimeGetTime() - start;
-  double used = CpuSeconds() - cpu;
-  EXPECT_GE(waited, 120u) << "never returns before its time with nothing to do";
-  EXPECT_LT(waited, 300u);
-  EXPECT_LT(used, 0.03) << "the wait must block, not spin: " << used << " s of CPU";
-
-  Push(SDL_WINDOWEVENT, SDL_WINDOWEVENT_ENTER);
-  start = Backend().TimeGetTime();
-  Backend().WaitEvent(60);
-  EXPECT_GE(Backend().TimeGetTime() - start, 60u) << "events the runtime does not see wait on";
-
-  Key(SDLK_ESCAPE);
-  start = Backend().TimeGetTime();
-  Backend().WaitEvent(5000);
-  EXPECT_LT(Backend().TimeGetTime() - start, 100u) << "a pending key ends the wait at once";
-  EXPECT_EQ(Received(), std::vector<std::string>{"key 27"}) << "and stays queued for PollEvent";
-}
-
-// Starts the real backend in a child process under the environment given, and exits with 3 and
-// the message when it fails.
-void CreateInChild(const std::vector<std::pair<const char*, const char*>>& environment) {
-  for (auto [name, value] : environment) {
-    value != nullptr ? setenv(name, value, 1) : unsetenv(name);
-  }
-  try {
-    sdl::SdlBackend::Create();
-  } catch (const platform::PlatformError& error) {
-    fprintf(stderr, "%s\n", error.what());
-    exit(3);
-  }
-  exit(0);
-}
-
-TEST(Devices, NoDisplayIsAClearFailure) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(CreateInChild({{"SDL_VIDEODRIVER", "no-such-driver"}}), ::testing::ExitedWithCode(3),
-              "cannot open a display: ");
-  // SDL would draw off screen where nobody sees it; only a test may ask for that.
-  EXPECT_EXIT(
-      CreateInChild(
-          {{"DISPLAY", nullptr}, {"WAYLAND_DISPLAY", nullptr}, {"SDL_VIDEODRIVER", nullptr}}),
-      ::testing::ExitedWithCode(3), "cannot open a display: no X11 or Wayland display");
 }
 
 // A 16-bit mono wave at 22050 Hz that plays for the given milliseconds.
