@@ -121,26 +121,6 @@ TEST_F(Forms, UnloadRunsHandlerHidesAndDestroysTheWindow) {
   EXPECT_EQ(backend.windows[3].what, "destroy");
 }
 
-TEST_F(Forms, ChangesAreRepaintedAtEventProcessingAndRefreshAtOnce) {
-  TestForm form(runtime, "frmVorlet");
-  platform::Label score(form, "lblScore", {0, 0, 1500, 300});
-  form.Show();
-  const int shown = backend.presents;
-  score.SetCaption("000100");
-  score.SetForeColor(platform::RGB(255, 255, 0));
-  EXPECT_EQ(backend.presents, shown) << "a change waits for event processing";
-  runtime.DoEvents();
-  runtime.DoEvents();
-  EXPECT_EQ(backend.presents, shown + 1) << "changes are repainted once";
-  score.SetCaption(":29");
-  score.Refresh();
-  EXPECT_EQ(backend.presents, shown + 2) << "Refresh repaints at once";
-  form.Hide();
-  score.SetCaption(":28");
-  runtime.DoEvents();
-  EXPECT_EQ(backend.presents, shown + 2) << "a hidden window is not repainted";
-}
-
 using Clicks = RuntimeTest;
 
 // Two buttons of a 300 x 200 pixel window: "Quit" at 100-199 x 100-129, "Continue" below it at

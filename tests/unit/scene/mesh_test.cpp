@@ -64,13 +64,7 @@ class MeshTest : public ::testing::Test {
 
   Folder folder;
   int files = 0;
-  std::vector<std::string> decoded;
-  Root root{[this](const std::string& path) {
-    decoded.push_back(path);
-    if (path.find("broken") != std::string::npos)
-      return DecodedImage{2, 2, {1, 2, 3}};
-    return DecodedImage{2, 1, {0, 0, 0, 255, 9, 9, 9, 255}};
-  }};
+  Root root{nullptr};
 };
 
 TEST_F(MeshTest, ReadsFacesNormalsAndTextureCoordinates) {
@@ -210,44 +204,6 @@ TEST_F(MeshTest, SphereWrapsIncludingTheBallsZeroDirection) {
   EXPECT_NEAR(ball_uvs[1].y, 3 * 0.5f, 1e-5f);
   EXPECT_TRUE(std::isfinite(ball_uvs[2].x) && std::isfinite(ball_uvs[2].y))
       << "a vertex on the wrap's origin";
-}
-
-TEST_F(MeshTest, TexturesMaterialsBackgroundAndViewport) {
-  Texture first = root.LoadTexture("C:\\game\\m.dab");
-  Texture second = root.LoadTexture("C:\\game\\m.dab");
-  EXPECT_EQ(decoded.at(0), "C:/game/m.dab") << "the decoder gets this system's separators";
-  first.SetDecalTransparency(1);
-  first.SetDecalTransparentColor(0);
-
-  MeshBuilder mesh = Triangle({0, 0, 0}, {0, 0, 1}, {1, 0, 0});
-  mesh.SetTexture(first);
-  Material material = root.CreateMaterial(0);
-  material.SetSpecular(0.8f, 0.8f, 0.8f);
-  mesh.SetMaterial(material);
-  const MeshView view = Item(mesh).mesh;
-  ASSERT_TRUE(view.has_texture);
-  EXPECT_TRUE(view.texture.decal_transparency && view.texture.width == 2);
-  EXPECT_TRUE(view.has_material && view.specular == glm::vec3(0.8f));
-
-  mesh.SetTexture(second);
-  EXPECT_FALSE(Item(mesh).mesh.texture.decal_transparency) << "one file loaded twice is two";
-  EXPECT_NE(Item(mesh).mesh.texture.id, view.texture.id);
-
-  Frame scene = root.CreateFrame(Frame());
-  scene.SetSceneBackgroundRGB(0.5f, 2, -1);
-  scene.SetSceneBackgroundImage(second);
-  const SceneView background = CollectScene(scene);
-  EXPECT_EQ(background.background, glm::vec3(0.5f, 1, 0)) << "clamped like a mesh's colour";
-  EXPECT_TRUE(background.has_background_image && background.items.empty());
-
-  EXPECT_THROW(root.LoadTexture("broken.dab"), PlatformError) << "a picture of the wrong size";
-  EXPECT_THROW(Root(nullptr).LoadTexture("m.dab"), PlatformError) << "no decoder";
-  EXPECT_THROW(mesh.SetTexture(Texture()), PlatformError);
-
-  Viewport viewport = root.CreateViewport();
-  const ViewportView defaults = ReadViewport(viewport);
-  EXPECT_TRUE(defaults.field == 0.5f && defaults.front == 1 && defaults.back == 100);
-  EXPECT_THROW(viewport.SetBack(0.5f), PlatformError) << "back before front";
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Modal windows and message boxes: only the top one takes input, timers go on.
+// Message boxes: how they close, lay out their text and icon, and keep their blanks; the report
+// of a failure that reaches the top; and timers, which tick no faster than every 15 ms.
 
 #include "platform/error.h"
 #include "platform/runtime/message_box.h"
@@ -64,18 +65,17 @@ TEST_F(Modal, BoxTextKeepsItsBlanksAndBreaksOnlyBetweenWords) {
       << "a word longer than a line is cut";
 }
 
-TEST_F(Modal, ARequestToEndUnwindsOutOfABox) {
-  backend.on_box = [&](const scripted::BoxRecord&) {
-    backend.After(10, [&] { backend.PostQuit(); });
-  };
-  try {
-    runtime.MsgBox("Ready", platform::vbOKOnly, "Ready:");
-    FAIL() << "a request to end was lost";
-  } catch (const platform::ProcessExit& exit) {
-    EXPECT_EQ(exit.status, 0);
-  }
-  EXPECT_EQ(runtime.ModalForm(), nullptr) << "the box must not stay modal after it unwound";
-  EXPECT_EQ(backend.OpenBox(), nullptr) << "the box's window must be gone";
+using Timers = RuntimeTest;
+
+TEST_F(Timers, ShortIntervalsTickEvery15Ms) {
+  TestForm form(runtime, "frmA");
+  CountingTimer fast(form, 1);
+  CountingTimer zero(form, 0);
+  form.Show();
+  runtime.PaceUntil(151);
+  EXPECT_EQ(fast.ticks.size(), 10u) << "an interval of 1 ms ticks every 15 ms";
+  EXPECT_EQ(fast.ticks.front(), 15u);
+  EXPECT_TRUE(zero.ticks.empty()) << "an interval of 0 never ticks";
 }
 
 class FailingWindows : public scripted::ScriptedBackend {
