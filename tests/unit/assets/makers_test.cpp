@@ -111,19 +111,5 @@ TEST(Textures, OnlyMarkedHolesAreWrittenExactlyBlack) {
       << "a dark texel turned see-through, or a hole was drawn";
 }
 
-TEST(Textures, PaletteColoursStayWithinTheCube) {
-  Image image(64, 64);
-  image.Paint([](glm::vec2 uv) { return glm::vec3(uv.x, uv.y, 1.0f - uv.x * uv.y); });
-  const Image reduced = WithPaletteColours(image);
-  for (int y = 0; y < 64; ++y) {
-    for (int x = 0; x < 64; ++x) {
-      const glm::vec3 c = reduced.At(x, y) * glm::vec3(5.0f, 6.0f, 5.0f);
-      ASSERT_NEAR(glm::length(c - glm::round(c)), 0.0f, 1e-4f) << "off the palette at " << x;
-      // Dither moves a colour by at most one step of its channel.
-      EXPECT_LE(glm::length(reduced.At(x, y) - image.At(x, y)), 0.35f);
-    }
-  }
-}
-
 }  // namespace
 }  // namespace orbelon::assets

@@ -110,17 +110,6 @@ TEST_F(Forms, LoadHandlerThatNeverReturnsCountsAsLoadedAndEndUnwindsIt) {
   EXPECT_EQ(backend.windows.size(), 2u) << "a show every pass reaches the window only once";
 }
 
-TEST_F(Forms, UnloadRunsHandlerHidesAndDestroysTheWindow) {
-  TestForm form(runtime, "frmRules");
-  form.Show();
-  form.Unload();
-  form.Unload();
-  EXPECT_EQ(form.unloads, 1);
-  EXPECT_FALSE(form.IsLoaded() || form.IsVisible());
-  ASSERT_EQ(backend.windows.size(), 4u) << "create, show, hide, destroy";
-  EXPECT_EQ(backend.windows[3].what, "destroy");
-}
-
 using Clicks = RuntimeTest;
 
 // Two buttons of a 300 x 200 pixel window: "Quit" at 100-199 x 100-129, "Continue" below it at

@@ -35,13 +35,11 @@ class TestForm : public platform::Form {
     }
   }
   void Form_Click() override { ++clicks; }
-  void Form_Unload() override { ++unloads; }
 
   std::function<void()> on_load;
   bool swallow_keys = false;
   std::vector<int> keys;
   int clicks = 0;
-  int unloads = 0;
 };
 
 // A counting timer of a form.
