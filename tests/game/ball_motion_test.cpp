@@ -98,7 +98,7 @@ void BuildFloor(engine::frmVorlet& w, const Floor& floor, float x_speed, float z
   return Near(Game::PositionOf(w.fVorlet, w.fBase), {x, 15, z}, 1e-5f);
 }
 
-TEST(BallSlope, EachSpeedGrowsTowardItsLowerSideByTheCappedDifference) {
+TEST(BallSlope, EachSpeedGrowsTowardItsLowerSideByTheCappedDifferenceAndTheSpinFollows) {
   const struct {
     const char* what;
     Floor floor;
@@ -128,11 +128,8 @@ TEST(BallSlope, EachSpeedGrowsTowardItsLowerSideByTheCappedDifference) {
   EXPECT_EQ(engine::SingleText(-0.0f) + " " + engine::SingleText(1e-7f) + " " +
                 engine::SingleText(12345678),
             "0 1E-07 1.234568E+07");
-}
 
-TEST(BallSlope, TheSpinFollowsTheRollAndNothingUnderAProbeOrALockLeavesTheSpeedsAlone) {
-  const std::unique_ptr<Game> game = Game::AfterLevel1();
-  engine::frmVorlet& w = game->Vorlet();
+  // The rolling spin, a probe with nothing under it, and a locked ball.
   const auto spin = [&] { return w.fRoll.Node()->spin_rate; };
   BuildFloor(w, {}, 0, 0);
   w.SetDirection();

@@ -10,7 +10,7 @@
 namespace orbelon::gametest {
 namespace {
 
-TEST(Level1Layout, FramesPlacementsSpinsAndCheckpoints) {
+TEST(Level1, FramesPlacementsSpinsCheckpointsWrapsParticlesAndThePicksOverTheBoard) {
   std::unique_ptr<Game> game = Game::AfterLevel1();
   engine::frmVorlet& w = game->Vorlet();
   const Frame scene_frame = w.Tessor1.SceneFrame();
@@ -66,11 +66,7 @@ TEST(Level1Layout, FramesPlacementsSpinsAndCheckpoints) {
   EXPECT_FALSE(w.tBase.Data() == w.tVorlet.Data()) << "m.dab is loaded into two textures";
   EXPECT_EQ(scene::ReadViewport(w.Tessor1.Viewport()).back, 10000);
   EXPECT_TRUE(scene::CollectScene(scene_frame).has_background_image);
-}
 
-TEST(Level1Layout, WrapsAndParticlesAreAppliedAfterTheScaling) {
-  std::unique_ptr<Game> game = Game::AfterLevel1();
-  engine::frmVorlet& w = game->Vorlet();
   // A flat wrap takes the vertices as they stand: after the scaling and the translation.
   for (const auto& [mesh, scale] :
        {std::pair{&w.mBase, 0.0034f}, std::pair{&w.mBridge, 0.008f}, std::pair{&w.mBeam, 0.4f}}) {
@@ -99,10 +95,7 @@ TEST(Level1Layout, WrapsAndParticlesAreAppliedAfterTheScaling) {
                 glm::distance(lowest(*particles[i]) - lowest(plain), o) < 1e-3f)
         << "particle " << i + 1 << " lies off its offset";
   }
-}
-
-TEST(Level1Geometry, TheBallRestsOnTheBoardAndThePicksFindTheBoardTheTeleportersPillAndDiscs) {
-  std::unique_ptr<Game> game = Game::AfterLevel1();
+  // As the play engine's picks meet the board, the teleporters, the pill and the discs.
   CheckBoard(*game, {{0, 300, "base"},
                      {500, 0, "base"},
                      {-500, 0, "base"},
