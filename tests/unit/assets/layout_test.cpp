@@ -3,39 +3,88 @@
 // off; the props keep out of the layer between the board and the height where the floor picks
 // start, except for what the ball is meant to find there; and every mesh faces outward.
 
-#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <fstream>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "assets/boards.h"
+#include "assets/obj_writer.h"
 #include "assets/placements.h"
 #include "assets/props.h"
-#include "unit/assets/ray_cast.h"
+#include "platform/scene/scene.h"
 
 namespace orbelon::assets {
 namespace {
 
 using levels::LevelData;
-using testing::Cast;
+
+// Meshes as the game's floor picks meet them: written as the generator writes its files, read by
+// the game's own loader and picked straight down, nearest first; a hit tells which mesh it met.
+class Floors {
+ public:
+  explicit Floors(const std::vector<Mesh>& meshes) {
+    static int files = 0;
+    for (size_t i = 0; i < meshes.size(); ++i) {
+      const std::string path = std::string(ORBELON_TEST_OUTPUT) + "/assets_floor_" +
+                               std::to_string(getpid()) + "_" + std::to_string(++files) + ".dax";
+      std::ofstream(path) << ObjText(meshes[i], "floor");
+      scene::MeshBuilder mesh = root_.CreateMeshBuilder();
+      mesh.LoadFromFile(path);
+      mesh.SetName(std::to_string(i));
+      top_.AddVisual(mesh);
+    }
+  }
+  struct Hit {
+    size_t mesh;
+    float y;
+  };
+  std::optional<Hit> Down(glm::vec3 from) const {
+    const scene::PickArray picks = top_.RayPick(top_, {{0, -1, 0}, {from.x, from.y, from.z}}, 2);
+    if (picks.GetSize() == 0) {
+      return std::nullopt;
+    }
+    scene::PickDesc desc;
+    const std::string name = picks.GetPickVisual(0, desc).GetName();
+    return Hit{std::stoul(name), desc.dvPosition.y};
+  }
+
+ private:
+  scene::Root root_{nullptr};
+  scene::Frame top_ = root_.CreateFrame(scene::Frame());
+};
 
 struct Level {
   const LevelData& data;
-  std::vector<Mesh> floors;  // what the floor picks search: boards, bridge, rim last
+  std::vector<Mesh> boards;  // with the bridge: what the floor picks search besides the rim
+  Mesh rim;
 };
 
 Level Level1() {
   const LevelData& data = levels::Level1Data();
-  return {data,
-          {ToLevelUnits(Board1(), placed::Board(data)),
-           ToLevelUnits(Bridge1(), Placed(*data.bridge)), ToLevelUnits(Rim1(), placed::Rim(data))}};
+  return {
+      data,
+      {ToLevelUnits(Board1(), placed::Board(data)), ToLevelUnits(Bridge1(), Placed(*data.bridge))},
+      ToLevelUnits(Rim1(), placed::Rim(data))};
 }
 
 Level Level2() {
   const LevelData& data = levels::Level2Data();
-  return {data,
-          {ToLevelUnits(Board2(), placed::Board(data)), ToLevelUnits(Rim2(), placed::Rim(data))}};
+  return {
+      data, {ToLevelUnits(Board2(), placed::Board(data))}, ToLevelUnits(Rim2(), placed::Rim(data))};
+}
+
+// Boards first, the rim last.
+Floors Everything(const Level& level) {
+  std::vector<Mesh> meshes = level.boards;
+  meshes.push_back(level.rim);
+  return Floors(meshes);
 }
 
 glm::vec2 OnBoard(const scene::Vector& v) {
@@ -47,30 +96,29 @@ glm::vec3 PickStart(const Level& level, glm::vec2 at) {
   return {at.x, level.data.start.y + 7.0f, at.y};
 }
 
-void ExpectFloor(const Level& level, glm::vec2 at, const std::string& what) {
-  const auto hit = Cast(level.floors, PickStart(level, at));
+void ExpectFloor(const Level& level, const Floors& floors, glm::vec2 at, const std::string& what) {
+  const auto hit = floors.Down(PickStart(level, at));
   const std::string where = level.data.level_caption + ": " + what + " (" + std::to_string(at.x) +
                             ", " + std::to_string(at.y) + ")";
   ASSERT_TRUE(hit) << "nothing under " << where;
-  EXPECT_NEAR(hit->point.y, placed::Floor(level.data), 1.0f) << "the floor under " << where;
+  EXPECT_NEAR(hit->y, placed::Floor(level.data), 1.0f) << "the floor under " << where;
   // The rim is no floor of its own: only the board and the bridge are named "base".
-  EXPECT_NE(hit->mesh, level.floors.size() - 1) << "the rim lies under " << where;
+  EXPECT_NE(hit->mesh, level.boards.size()) << "the rim lies under " << where;
 }
 
 TEST(BoardLayout, EveryPointOfBothLevelsLiesOnTheBoardAndEachDiscIsPickedFirst) {
   for (const Level& level : {Level1(), Level2()}) {
     const LevelData& data = level.data;
+    const Floors floors = Everything(level);
     for (int row = 0; row <= data.pods; ++row) {
       const glm::vec2 c = OnBoard(data.checkpoints[static_cast<size_t>(row)]);
       // The ball's probes reach 1 unit to each side; a checkpoint needs room round it.
       for (glm::vec2 off : {glm::vec2(0), {40, 0}, {-40, 0}, {0, 40}, {0, -40}}) {
-        ExpectFloor(level, c + off, "checkpoint " + std::to_string(row) + " or round it");
+        ExpectFloor(level, floors, c + off, "checkpoint " + std::to_string(row) + " or round it");
       }
-      std::vector<Mesh> scene = level.floors;
-      scene.push_back(ToLevelUnits(Disc(), placed::Disc(data, glm::vec3(c.x, 0.0f, c.y))));
-      const auto hit = Cast(scene, PickStart(level, c));
-      ASSERT_TRUE(hit);
-      EXPECT_TRUE(hit->mesh == scene.size() - 1 && hit->point.y > placed::Floor(data) + 0.5f)
+      const Floors disc({ToLevelUnits(Disc(), placed::Disc(data, glm::vec3(c.x, 0.0f, c.y)))});
+      const auto hit = disc.Down(PickStart(level, c));
+      EXPECT_TRUE(hit && hit->y > placed::Floor(data) + 0.5f)
           << data.level_caption << ": the pick misses the disc of checkpoint " << row;
     }
     // The start, the pill, the teleporters and where they send the ball.
@@ -80,22 +128,23 @@ TEST(BoardLayout, EveryPointOfBothLevelsLiesOnTheBoardAndEachDiscIsPickedFirst) 
                         OnBoard(data.teleporter2),
                         {0, 300},
                         {0, -500}}) {
-      ExpectFloor(level, p, "a start, pill or teleporter point");
+      ExpectFloor(level, floors, p, "a start, pill or teleporter point");
     }
     if (data.ball_first_position) {
-      ExpectFloor(level, OnBoard(*data.ball_first_position), "the ball's first place");
+      ExpectFloor(level, floors, OnBoard(*data.ball_first_position), "the ball's first place");
     }
   }
 }
 
 TEST(BoardLayout, TheCourseIsConnectedFromTheMiddleToTheWingsAndThePads) {
   const Level level = Level1();
+  const Floors floors = Everything(level);
   // Over the bridges to both wings, and along the middle to both pads, a unit at a time.
   for (float t = -780; t <= 780 && !HasFailure(); t += 1.0f) {
     if (std::abs(t) <= 760) {
-      ExpectFloor(level, {t, 0.0f}, "the way to the wings");
+      ExpectFloor(level, floors, {t, 0.0f}, "the way to the wings");
     }
-    ExpectFloor(level, {0.0f, t}, "the way to the pads");
+    ExpectFloor(level, floors, {0.0f, t}, "the way to the pads");
   }
 }
 
@@ -108,21 +157,20 @@ TEST(BoardLayout, TheBoardsHaveEdgesToFallOffAndTheRimsStandOutsideThem) {
   };
   for (const auto& [level, points] : cases) {
     const std::string name = level.data.level_caption;
+    const Floors boards(level.boards), rim({level.rim});
     for (glm::vec2 p : points) {
-      EXPECT_FALSE(Cast(level.floors, PickStart(level, p)))
+      EXPECT_FALSE(boards.Down(PickStart(level, p)) || rim.Down(PickStart(level, p)))
           << name << ": the ball would not fall at (" << p.x << ", " << p.y << ")";
     }
-    const std::vector<Mesh> boards(level.floors.begin(), level.floors.end() - 1);
-    const std::vector<Mesh> rim(level.floors.end() - 1, level.floors.end());
     int covered = 0;
     int rim_points = 0;
     // Off the whole numbers, and off the diagonals through them, so that no sample lies on an edge
     // that board and rim share.
     for (float x = -859.25f; x <= 860.0f; x += 6.0f) {
       for (float z = -859.5f; z <= 860.0f; z += 6.0f) {
-        if (Cast(rim, PickStart(level, {x, z}))) {
+        if (rim.Down(PickStart(level, {x, z}))) {
           ++rim_points;
-          covered += Cast(boards, PickStart(level, {x, z})).has_value();
+          covered += boards.Down(PickStart(level, {x, z})).has_value();
         }
       }
     }
