@@ -12,7 +12,7 @@ namespace {
 
 using Forms = RuntimeTest;
 
-TEST_F(Forms, FocusTabOrderDefaultButtonAndKeyPreview) {
+TEST_F(Forms, FocusTabOrderAndTheDefaultButton) {
   TestForm form(runtime, "frmOrder");
   CountingButton hint(form, "Command1", {0, 600, 1500, 450}, 0);
   CountingButton exit(form, "OKButton", {0, 0, 1500, 450}, 1);
@@ -25,7 +25,6 @@ TEST_F(Forms, FocusTabOrderDefaultButtonAndKeyPreview) {
   backend.PressKey(form, 13);
   runtime.DoEvents();
   EXPECT_EQ(hint.clicks, 1) << "Enter presses the focused button before the default one";
-  EXPECT_TRUE(form.keys.empty()) << "without key preview the form does not hear keys";
 
   for (int key : {9, 32, 9, 32}) {
     backend.PressKey(form, key);
@@ -43,14 +42,6 @@ TEST_F(Forms, FocusTabOrderDefaultButtonAndKeyPreview) {
   form.Show();
   EXPECT_EQ(form.FocusedControl(), &hint.button) << "a form loaded afresh starts at the first";
 
-  form.SetKeyPreview(true);
-  form.swallow_keys = true;
-  backend.PressKey(form, 13);
-  runtime.DoEvents();
-  EXPECT_EQ(form.keys, std::vector<int>{13}) << "key preview shows the form every key first";
-  EXPECT_EQ(hint.clicks, 2) << "a key the form swallows reaches no button";
-
-  form.swallow_keys = false;
   form.SetFocusedControl(nullptr);
   backend.PressKey(form, 13);
   runtime.DoEvents();

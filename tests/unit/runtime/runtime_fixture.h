@@ -28,17 +28,9 @@ class TestForm : public platform::Form {
       on_load();
     }
   }
-  void Form_KeyPress(int16_t& key_ascii) override {
-    keys.push_back(key_ascii);
-    if (swallow_keys) {
-      key_ascii = 0;
-    }
-  }
   void Form_Click() override { ++clicks; }
 
   std::function<void()> on_load;
-  bool swallow_keys = false;
-  std::vector<int> keys;
   int clicks = 0;
 };
 
