@@ -38,9 +38,6 @@ TEST(WholeGame, FromTheStartWindowThroughBothLevelsToTheClosingWindow) {
     expected.push_back("Checkpoints Remaining: " + std::to_string(left));
   }
   ASSERT_EQ(captions, expected) << "thirteen checkpoints in level 1, twelve in level 2";
-  for (size_t i = 1; i < targets.size(); ++i) {
-    EXPECT_GE(targets[i] - targets[i - 1], 3800) << "checkpoint " << i << " came late";
-  }
 
   ASSERT_EQ(BoxTitles(game.backend),
             (std::vector<std::string>{"Ready:", "WINNER:", "Ready:", "WINNER:", "Order:"}));

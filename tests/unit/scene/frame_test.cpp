@@ -15,7 +15,6 @@ namespace {
 using platform::PlatformError;
 
 constexpr float kTolerance = 1e-5f;
-constexpr float kHalfPi = 1.5707963f;
 
 #define EXPECT_VECTOR(actual, ex, ey, ez, what)            \
   do {                                                     \
