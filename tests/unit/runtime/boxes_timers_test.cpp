@@ -34,7 +34,7 @@ TEST_F(Modal, BoxClosesOnEnterSpaceEscOrAClickOnOk) {
   }
 }
 
-TEST_F(Modal, BoxLaysOutItsTextAndStopIconInside) {
+TEST_F(Modal, BoxLaysOutItsTextAndStopIconInsideAndKeepsItsBlanks) {
   EXPECT_FALSE(MessageBoxForm(runtime, "No sound.", platform::vbOKOnly, "Error").HasStopIcon());
   MessageBoxForm box(runtime, std::string(200, 'x') + " end\nsecond line", platform::vbCritical,
                      "Error:");
@@ -45,9 +45,7 @@ TEST_F(Modal, BoxLaysOutItsTextAndStopIconInside) {
     EXPECT_LE(r.top + r.height, box.ClientHeight()) << control->Name() << " sticks out";
   }
   EXPECT_LE(box.ClientWidth() / platform::kTwipsPerPixel, 600) << "long lines must wrap";
-}
 
-TEST_F(Modal, BoxTextKeepsItsBlanksAndBreaksOnlyBetweenWords) {
   const auto text = [&](const std::string& prompt) {
     return MessageBoxForm(runtime, prompt, platform::vbOKOnly, "Sorry:").Message.Caption();
   };
