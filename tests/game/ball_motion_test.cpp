@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/number_text.h"
 #include "game/support/game_fixture.h"
 
 namespace orbelon::gametest {
@@ -34,13 +33,10 @@ TEST(PointerTilt, RightAndUpTurnTheBoardAboutItsOwnAxesInOrderUnlessItIsLocked) 
       game.backend.MovePointer(40, -20);
     } else if (render == 4) {
       board_is(tilted_up, tilted_dir, "z, then x");
-      EXPECT_EQ(w.Text1.Text() + " " + w.Text2.Text() + " " + w.Text12.Text(), "508 331 331");
       w.Locked = true;
       game.backend.MovePointer(40, 25);
     } else if (render == 5) {
       board_is(tilted_up, tilted_dir, "locked");
-      EXPECT_EQ(w.Text1.Text() + " " + w.Text2.Text(), "508 331") << "keep their last values";
-      EXPECT_EQ(w.Text12.Text(), "376") << "Text12 follows the pointer";
       w.Locked = false;
     } else if (render == 6) {
       board_is(tilted_up, tilted_dir, "unlocked after the movement");
@@ -119,15 +115,9 @@ TEST(BallSlope, EachSpeedGrowsTowardItsLowerSideByTheCappedDifferenceAndTheSpinF
         << c.what << ": speeds " << w.xSpeed << ", " << w.zSpeed;
     EXPECT_TRUE(BallAt(w, c.x_after, c.z_after)) << c.what << ": the ball moves by its speeds";
   }
-  // The read-outs of the last case: the differences before the cap, and over 20.
-  EXPECT_EQ(w.xSpeedChange, 0.3);
-  EXPECT_EQ(w.Text8.Text() + " " + w.Text9.Text(), "2 0.75");
-  EXPECT_EQ(w.Text13.Text() + " " + w.Text14.Text(), "-0.1 -0.0375");
-  // The cap is a double, so 0.2 - 0.3 is taken in double: in single precision it would be -0.1.
+  // The last case's speeds: the cap is a double, so 0.2 - 0.3 is taken in double: in single
+  // precision it would be -0.1.
   EXPECT_EQ(w.Text6.Text() + " " + w.Text7.Text(), "-0.2 -0.09999999");
-  EXPECT_EQ(engine::SingleText(-0.0f) + " " + engine::SingleText(1e-7f) + " " +
-                engine::SingleText(12345678),
-            "0 1E-07 1.234568E+07");
 
   // The rolling spin, a probe with nothing under it, and a locked ball.
   const auto spin = [&] { return w.fRoll.Node()->spin_rate; };
@@ -145,11 +135,10 @@ TEST(BallSlope, EachSpeedGrowsTowardItsLowerSideByTheCappedDifferenceAndTheSpinF
   EXPECT_NEAR(w.fRoll.Node()->spin_axis.z, -1, 1e-6) << "rolling toward +x turns about -z";
 
   BuildFloor(w, {0.25f, NAN, 0.25f, 0}, 0.1f, 0.2f);
-  w.Text8.SetText("old");
   w.SetDirection();
   EXPECT_TRUE(w.xSpeed == 0.1f && w.zSpeed == 0.2f && BallAt(w, 0.1f, 0.2f)) << "coasting";
-  EXPECT_TRUE(spin() == 0.7f && w.Text8.Text() == "old" && w.Text6.Text() == "0.1")
-      << "no rolling spin or slope read-out is set with a probe missing";
+  EXPECT_TRUE(spin() == 0.7f && w.Text6.Text() == "0.1")
+      << "no rolling spin is set with a probe missing";
 
   BuildFloor(w, {0.25f, 0, 0.25f, 0}, 0.1f, 0.1f);
   w.Locked = true;
