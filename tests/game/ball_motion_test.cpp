@@ -1,6 +1,6 @@
 // The ball's motion as the player's hand drives it: the pointer's movement since the last pass
-// turns the level root about its own axes, the slope under the ball changes its speeds, and on
-// the real board the ball rolls downhill.
+// turns the level root about its own axes, and the slope under the ball changes its speeds, by
+// which it rolls and spins.
 
 #include <filesystem>
 #include <fstream>

@@ -405,10 +405,9 @@ inline int WindowEvents(const scripted::ScriptedBackend& backend, const std::str
 // process, as tests run side by side.
 class FolderWithout {
  public:
-  explicit FolderWithout(const std::string& missing) {
-    static int count = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("orbelon-start-without-" + std::to_string(getpid()) + "-" + std::to_string(++count));
+  explicit FolderWithout(const std::string& missing)
+      : path_(std::filesystem::temp_directory_path() /
+              ("orbelon-without-" + std::to_string(getpid()) + "-" + missing)) {
     std::filesystem::create_directories(path_);
     for (const auto& entry : std::filesystem::directory_iterator(ORBELON_GAME_DIR)) {
       if (entry.path().filename() != missing) {
@@ -417,8 +416,6 @@ class FolderWithout {
     }
   }
   ~FolderWithout() { std::filesystem::remove_all(path_); }
-  FolderWithout(const FolderWithout&) = delete;
-  FolderWithout& operator=(const FolderWithout&) = delete;
   std::string Path() const { return path_.string(); }
 
  private:

@@ -17,10 +17,6 @@ inline void Put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
   }
 }
 
-inline void PutText(std::vector<uint8_t>& out, const char* text) {
-  for (int i = 0; i < 4; ++i) {
-    out.push_back(static_cast<uint8_t>(text[i]));
-  }
 }
 
 // A PCM wave with `frames` frames of a ramp.
@@ -28,10 +24,10 @@ inline std::vector<uint8_t> MakeWave(int channels, int bits, uint32_t rate, uint
   const uint32_t align = static_cast<uint32_t>(channels * bits / 8);
   const uint32_t data_size = frames * align;
   std::vector<uint8_t> out;
-  PutText(out, "RIFF");
+  out.insert(out.end(), {'R', 'I', 'F', 'F'});
   Put(out, 4 + 8 + 16 + 8 + data_size, 4);
-  PutText(out, "WAVE");
-  PutText(out, "fmt ");
+  out.insert(out.end(), {'W', 'A', 'V', 'E'});
+  out.insert(out.end(), {'f', 'm', 't', ' '});
   Put(out, 16, 4);
   Put(out, 1, 2);
   Put(out, static_cast<uint32_t>(channels), 2);
@@ -39,7 +35,7 @@ inline std::vector<uint8_t> MakeWave(int channels, int bits, uint32_t rate, uint
   Put(out, rate * align, 4);
   Put(out, align, 2);
   Put(out, static_cast<uint32_t>(bits), 2);
-  PutText(out, "data");
+  out.insert(out.end(), {'d', 'a', 't', 'a'});
   Put(out, data_size, 4);
   for (uint32_t i = 0; i < data_size; ++i) {
     out.push_back(static_cast<uint8_t>(i * 7));
