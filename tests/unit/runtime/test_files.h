@@ -17,8 +17,6 @@ inline void Put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
   }
 }
 
-}
-
 // A PCM wave with `frames` frames of a ramp.
 inline std::vector<uint8_t> MakeWave(int channels, int bits, uint32_t rate, uint32_t frames) {
   const uint32_t align = static_cast<uint32_t>(channels * bits / 8);
