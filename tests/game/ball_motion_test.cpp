@@ -22,9 +22,7 @@ TEST(PointerTilt, RightAndUpTurnTheBoardAboutItsOwnAxesInOrderUnlessItIsLocked) 
     const auto [have_dir, have_up] = Game::AxesOf(game.Vorlet().fBase, game.SceneFrame());
     EXPECT_TRUE(Near(have_up, up, 2e-6f)) << what;
     EXPECT_TRUE(Near(have_dir, dir, 2e-6f)) << what;
-    // (30000, 30000) of the 0-65535 space on the scripted 1024 x 768 screen.
-    const platform::PointL pointer = game.backend.GetCursorPos();
-    EXPECT_TRUE(pointer.x == 468 && pointer.y == 351) << what << ": the pointer is re-centred";
+    EXPECT_TRUE(PointerCentred(game)) << what << ": the pointer is re-centred";
   };
   game.backend.on_render = [&](int render) {
     engine::frmVorlet& w = game.Vorlet();

@@ -23,10 +23,6 @@ std::vector<uint8_t> ReadFile(const std::string& name) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-bool EndsWith(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 TEST(DataFiles, EveryFileIsMadeTheSameOnEveryRun) {
   for (const auto& file : AllDataFiles()) {
     const auto bytes = file.make();
@@ -39,7 +35,7 @@ TEST(DataFiles, SoundsAreShortMonoPcmAndTheLoopsHaveNoSeam) {
   const std::set<std::string> loops = {"theme.daw", "theme2.daw", "msgb.daw", "win.daw",
                                        "laser.daw"};
   for (const auto& file : AllDataFiles()) {
-    if (!EndsWith(file.name, ".daw")) {
+    if (!file.name.ends_with(".daw")) {
       continue;
     }
     const auto b = file.make();
@@ -81,7 +77,7 @@ TEST(DataFiles, PicturesHaveTheirSizesAndOnlyDecalTexturesHaveBlack) {
     stbi_uc* pixels = stbi_load_from_memory(png.data(), static_cast<int>(png.size()), &width,
                                             &height, &channels, 3);
     if (pixels == nullptr) {
-      EXPECT_FALSE(EndsWith(file.name, ".dab") || EndsWith(file.name, ".png")) << file.name;
+      EXPECT_FALSE(file.name.ends_with(".dab") || file.name.ends_with(".png")) << file.name;
       continue;
     }
     std::set<uint32_t> colours;
@@ -89,7 +85,7 @@ TEST(DataFiles, PicturesHaveTheirSizesAndOnlyDecalTexturesHaveBlack) {
       colours.insert(static_cast<uint32_t>(pixels[i] << 16 | pixels[i + 1] << 8 | pixels[i + 2]));
     }
     stbi_image_free(pixels);
-    if (EndsWith(file.name, ".dab")) {
+    if (file.name.ends_with(".dab")) {
       EXPECT_TRUE(width >= 64 && width <= 256 && height == width) << file.name;
       EXPECT_EQ(colours.count(0), decal.count(file.name))
           << file.name << (colours.count(0) ? " has black that would be drawn" : " has no holes");
