@@ -93,7 +93,7 @@ class WatchedBackend : public scripted::ScriptedBackend {
 struct GameOptions {
   std::string folder = ORBELON_GAME_DIR;
   std::string command_line;
-  // Sets up the sound system and loads the 13 buffers as the start-up does; false runs the
+  // Runs the start-up, which sets up the sound system and loads the 13 buffers; false runs the
   // game in silent mode.
   bool sound = true;
 };
@@ -113,7 +113,10 @@ class Game {
     globals.DxRoot = true;
     globals.SoundOff = !options.sound;
     if (options.sound) {
-      LoadSounds();
+      // The start-up as it runs before "Begin": the sound system bound to the start window, the
+      // 13 buffers loaded, the intro played; then the start window stays loaded, hidden.
+      program.StartWindow().Show();
+      program.StartWindow().Hide();
     }
   }
 
@@ -205,20 +208,6 @@ class Game {
     holder.AddVisual(mesh);
     const scene::SceneView view = scene::CollectScene(holder);
     return view.items.empty() ? scene::MeshView() : view.items.front().mesh;
-  }
-
- private:
-  // The buffers of the sound bank in load order, from the program's folder; the three teleport
-  // buffers share one file.
-  void LoadSounds() {
-    const char* files[] = {"intro", "theme", "chip", "msgb", "fall", "win",  "bird",
-                           "pill",  "rage",  "tele", "tele", "tele", "laser"};
-    startup::SoundBank& bank = program.module1.bank;
-    bank.SetSystem(backend.CreateSoundSystem());
-    for (int i = 0; i < startup::kSoundCount; ++i) {
-      bank.Load(static_cast<startup::Sound>(i),
-                platform::NativePath(runtime.AppPath() + "\\" + files[i] + ".daw"));
-    }
   }
 };
 
