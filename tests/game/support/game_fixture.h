@@ -29,7 +29,6 @@
 #include "engine/frm_vorlet.h"
 #include "engine/input/module1.h"
 #include "platform/error.h"
-#include "platform/runtime/picture.h"
 #include "platform/runtime/runtime.h"
 #include "platform/scene/draw_list.h"
 #include "platform/scene/scene.h"
@@ -38,7 +37,6 @@
 #include "screens/frm_order.h"
 #include "startup/frm_start.h"
 #include "startup/program.h"
-#include "startup/sound_bank.h"
 
 namespace orbelon::gametest {
 
