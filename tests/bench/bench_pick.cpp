@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/scene/scene.h"
 #include "bench/test_meshes.h"
+#include "platform/scene/scene.h"
 
 namespace {
 
