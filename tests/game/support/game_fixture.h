@@ -298,12 +298,9 @@ inline void CheckBoard(Game& game, const std::vector<Place>& places) {
   engine::frmVorlet& w = game.Vorlet();
   const Frame scene = game.SceneFrame();
   const float y = w.StartY;
-  const auto pick = [&](float x, float at_y, float z) {
-    return game.PickFirst(scene, {x, at_y, z});
-  };
   const auto probes_find_floor = [&](float x, float z, const std::string& where) {
     for (const Vector& p : {Vector{x - 1, y, z}, {x + 1, y, z}, {x, y, z - 1}, {x, y, z + 1}}) {
-      const Game::Hit hit = pick(p.x, p.y, p.z);
+      const Game::Hit hit = game.PickFirst(scene, p);
       EXPECT_TRUE(hit.name != "" && hit.name != "vorlet" && hit.point.y < y)
           << where << ": the probe at " << p.x << ", " << p.z << " met \"" << hit.name << "\"";
     }
@@ -311,7 +308,7 @@ inline void CheckBoard(Game& game, const std::vector<Place>& places) {
   const auto& ball = *game.ViewOf(w.mVorlet).positions;
   const auto [lowest, highest] = std::minmax_element(
       ball.begin(), ball.end(), [](const glm::vec3& a, const glm::vec3& b) { return a.y < b.y; });
-  EXPECT_NEAR(y + lowest->y, pick(w.StartX, y + 7, w.StartZ).point.y, 1.0f)
+  EXPECT_NEAR(y + lowest->y, game.PickFirst(scene, {w.StartX, y + 7, w.StartZ}).point.y, 1.0f)
       << "the ball's bottom against the board's top at the start";
   EXPECT_GT(highest->y, 7) << "the picks from 7 above the centre must start inside the ball";
 
@@ -320,7 +317,7 @@ inline void CheckBoard(Game& game, const std::vector<Place>& places) {
   for (const Place& p : places) {
     const std::string where = std::to_string(p.x) + ", " + std::to_string(p.z);
     w.fVorlet.SetPosition(w.fBase, p.x, y, p.z);
-    EXPECT_EQ(pick(p.x, y + 7, p.z).name, p.found) << "at " << where;
+    EXPECT_EQ(game.PickFirst(scene, {p.x, y + 7, p.z}).name, p.found) << "at " << where;
     if (p.found != std::string("") && p.found != std::string("PILL")) {
       probes_find_floor(p.x, p.z, where);
     }
@@ -331,7 +328,7 @@ inline void CheckBoard(Game& game, const std::vector<Place>& places) {
     const Vector& pod = w.PodPos[static_cast<size_t>(row)];
     w.fDisc.SetPosition(w.fBase, pod.x, pod.y, pod.z);
     w.fVorlet.SetPosition(w.fBase, pod.x, y, pod.z);
-    EXPECT_EQ(pick(pod.x, y + 7, pod.z).name, "Bonus") << "checkpoint " << row;
+    EXPECT_EQ(game.PickFirst(scene, {pod.x, y + 7, pod.z}).name, "Bonus") << "checkpoint " << row;
     probes_find_floor(pod.x, pod.z, "checkpoint " + std::to_string(row));
   }
 }
