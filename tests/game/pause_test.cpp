@@ -80,6 +80,7 @@ TEST(Pause, EscPausesEscOrContinueResumesAndEnterOnAFreshPauseWindowQuits) {
     EXPECT_EQ(game.backend.PlayingLoops(),
               sound ? std::set<std::string>{"msgb.daw"} : std::set<std::string>{});
     EXPECT_EQ(game.backend.boxes.size(), 1u) << "no box on the way out";
+    EXPECT_EQ(WindowEvents(game.backend, "frmPaused", "destroy"), 2) << "closed, not destroyed";
     std::vector<uint32_t> songs;
     for (const scripted::SoundCall& call : game.backend.sound_calls) {
       if (call.file == "bird.daw" && call.call == "play") {

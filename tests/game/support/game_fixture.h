@@ -375,7 +375,7 @@ inline std::vector<std::string> BoxTitles(const scripted::ScriptedBackend& backe
   return titles;
 }
 
-// How often a window was shown ("show") or hidden ("hide").
+// How often a window was shown ("show"), hidden ("hide") or destroyed ("destroy").
 inline int WindowEvents(const scripted::ScriptedBackend& backend, const std::string& form,
                         const std::string& what) {
   int count = 0;

@@ -73,8 +73,7 @@ TEST_F(Timers, ShortIntervalsTickEvery15Ms) {
   runtime.PaceUntil(100);  // nothing ticks before its form is loaded, and the count starts then
   form.Show();
   runtime.PaceUntil(251);
-  EXPECT_EQ(fast.ticks.size(), 10u) << "an interval of 1 ms ticks every 15 ms";
-  EXPECT_EQ(fast.ticks.front(), 115u);
+  EXPECT_TRUE(fast.ticks.size() == 10 && fast.ticks[0] == 115) << "1 ms ticks every 15 ms";
   EXPECT_TRUE(zero.ticks.empty()) << "an interval of 0 never ticks";
 }
 
@@ -85,8 +84,7 @@ TEST_F(Modal, AFailureThatReachesTheTopIsWrittenOutAndShownInTheStopBox) {
   EXPECT_EQ(::testing::internal::GetCapturedStderr(),
             "orbelon: Cannot load mesh file \"/opt/orbelon/vorlet.dax\": the file is empty\n");
   ASSERT_EQ(backend.boxes.size(), 1u);
-  EXPECT_EQ(backend.boxes[0].title, "Orbelon");
-  EXPECT_EQ(backend.boxes[0].style, platform::vbCritical);
+  EXPECT_TRUE(backend.boxes[0].title == "Orbelon" && backend.boxes[0].style == 16);  // a stop box
 }
 
 }  // namespace

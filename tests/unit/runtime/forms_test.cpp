@@ -99,6 +99,7 @@ TEST_F(Forms, LoadHandlerThatNeverReturnsCountsAsLoadedAndEndUnwindsIt) {
   EXPECT_TRUE(loaded_inside) << "the form must count as loaded while its load handler runs";
   EXPECT_EQ(passes, 11);
   EXPECT_EQ(backend.windows.size(), 2u) << "a show every pass reaches the window only once";
+  EXPECT_EQ(backend.presents, 1) << "a window that never changes is painted once, when shown";
 }
 
 using Clicks = RuntimeTest;
