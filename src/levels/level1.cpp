@@ -13,6 +13,11 @@ void frmVorlet::Level1() {
 
   Pods = level.pods;
   SpinRim = false;
+  StartX = level.start.x;
+  StartY = level.start.y;
+  StartZ = level.start.z;
+  Label8.SetCaption(level.level_caption);
+  Label9.SetCaption(level.checkpoints_caption);
 
   tSpace = levels::LoadTexture(*this, level.background_file);
   scene_frame.SetSceneBackgroundImage(tSpace);
@@ -93,7 +98,7 @@ void frmVorlet::Level1() {
   MyCamera.LookAt(fBase, scene_frame, scene::D3DRMCONSTRAIN_Z);
 
   fDisc.SetRotation(fDisc, 0, 1, 0, level.disc_spin);
-  levels::ApplyMaterial(*this, level);
+  levels::ApplyMaterial(*this, level, true);
   fTele1.SetRotation(fBase, 0, 1, 0, level.teleporter_spin);
   fPill.SetRotation(fBase, 0, 1, 0, level.pill_spin);
   fTele2.SetRotation(fBase, 0, 1, 0, level.teleporter_spin);

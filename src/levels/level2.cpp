@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "engine/frm_vorlet.h"
 #include "engine/input/module1.h"
@@ -15,20 +16,7 @@ namespace orbelon::engine {
 
 namespace {
 
-using levels::MeshSetting;
 using platform::Skip;
-
-void Scale(MeshBuilder& mesh, const MeshSetting& setting) {
-  if (setting.scale) {
-    mesh.ScaleMesh(setting.scale->x, setting.scale->y, setting.scale->z);
-  }
-}
-
-void GiveName(MeshBuilder& mesh, const MeshSetting& setting) {
-  if (setting.name) {
-    mesh.SetName(*setting.name);
-  }
-}
 
 void Place(Frame& frame, const Frame& ref, const Vector& at) {
   frame.SetPosition(ref, at.x, at.y, at.z);
@@ -129,8 +117,7 @@ void frmVorlet::BuildLevel2(const levels::LevelData& level) {
   fPill = rm.CreateFrame(fBase);
   fBeam = rm.CreateFrame(fBase);
   // StartY is still level 1's here; Reset places the UFO again at the new height.
-  fUFO.SetPosition(fBase, level.ufo_position.x, StartY + level.ufo_position.y,
-                   level.ufo_position.z);
+  Place(fUFO, fBase, {level.ufo_position.x, StartY + level.ufo_position.y, level.ufo_position.z});
   SpinAboutY(fBeam, fBase, level.beam_spin);
 
   mDisc = rm.CreateMeshBuilder();
@@ -141,29 +128,34 @@ void frmVorlet::BuildLevel2(const levels::LevelData& level) {
   // Loaded as level 1 loads it, and put on nothing.
   tPill = levels::LoadTexture(*this, "\\pill.dab");
   fRoll.AddVisual(mVorlet);
-  mPill.LoadFromFile(levels::DataFile(*this, level.pill.file));
-  mBase.LoadFromFile(levels::DataFile(*this, level.board.file));
-  mDisc.LoadFromFile(levels::DataFile(*this, level.disc.file));
-  mRim.LoadFromFile(levels::DataFile(*this, level.rim.file));
-  Scale(mBase, level.board);
-  Scale(mPill, level.pill);
-  Scale(mRim, level.rim);
-
+  for (auto [mesh, setting] : {std::pair{&mPill, &level.pill},
+                               {&mBase, &level.board},
+                               {&mDisc, &level.disc},
+                               {&mRim, &level.rim}}) {
+    mesh->LoadFromFile(levels::DataFile(*this, setting->file));
+  }
   tSpace = levels::LoadTexture(*this, level.background_file);
   scene_frame.SetSceneBackgroundImage(tSpace);
   scene_frame.SetSceneBackgroundRGB(level.background_color.x, level.background_color.y,
                                     level.background_color.z);
   tBase2 = levels::LoadTexture(*this, level.board.texture_file);
+  if (level.board.decal) {
+    levels::SetDecal(tBase2);
+  }
+  if (level.disc.decal) {
+    levels::SetDecal(tDisc);
+  }
 
-  // Each wrap after its mesh's scaling, and the rim's before its move.
-  levels::ApplyWrap(*this, mBase, *level.board.wrap);
-  levels::ApplyWrap(*this, mRim, *level.rim.wrap);
-  levels::ApplyWrap(*this, mDisc, *level.disc.wrap);
-  levels::ApplyWrap(*this, mPill, *level.pill.wrap);
-  mDisc.SetTexture(tDisc);
-  mPill.SetTexture(tCraq);
-  mRim.SetTexture(tRim);
-  mBase.SetTexture(tBase2);
+  // The board and the disc have textures of their own; the rim and the pill wear level 1's.
+  levels::PrepareMesh(*this, mBase, level.board, tBase2);
+  levels::PrepareMesh(*this, mRim, level.rim, levels::KeptTexture(*this, level.rim.texture_file));
+  levels::PrepareMesh(*this, mDisc, level.disc, tDisc);
+  levels::PrepareMesh(*this, mPill, level.pill,
+                      levels::KeptTexture(*this, level.pill.texture_file));
+  levels::ApplyMaterial(*this, level, false);
+  mRage.ScaleMesh(level.rage_growth);
+  // The kept meshes keep level 1's names ("ufo", "T1", "T2"); the ball's is given again.
+  mVorlet.SetName(*levels::Shared().ball.name);
 
   fBase.AddVisual(mBase);
   fBase.AddVisual(mRim);
@@ -173,9 +165,6 @@ void frmVorlet::BuildLevel2(const levels::LevelData& level) {
   fTele1.AddVisual(mTeleBase1);
   fTele2.AddVisual(mTeleBase2);
   fPill.AddVisual(mPill);
-  const Vector& rim_move = *level.rim.translation;
-  mRim.Translate(rim_move.x, rim_move.y, rim_move.z);
-  mRage.ScaleMesh(level.rage_growth);
 
   SpinAboutY(fDisc, fDisc, level.disc_spin);
   Place(fPill, fBase, level.pill_position);
@@ -185,12 +174,6 @@ void frmVorlet::BuildLevel2(const levels::LevelData& level) {
   Place(fTele2, fBase, level.teleporter2);
   SpinAboutY(fTele1, fBase, level.teleporter_spin);
   SpinAboutY(fTele2, fBase, level.teleporter_spin);
-
-  // The kept meshes keep level 1's names ("ufo", "T1", "T2"); the ball's is given again.
-  GiveName(mPill, level.pill);
-  GiveName(mBase, level.board);
-  mVorlet.SetName("vorlet");
-  GiveName(mDisc, level.disc);
 
   StartX = level.start.x;
   StartY = level.start.y;

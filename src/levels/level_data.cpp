@@ -118,7 +118,50 @@ LevelData MakeLevel2() {
   return level;
 }
 
+MeshSetting Teleporter(const std::string& name) {
+  return MeshSetting::From("\\tele.dax")
+      .Scale(0.2f)
+      .Color(1, 1, 0)
+      .Wrap(kFlat, 0.00819f)
+      .Name(name)
+      .Material();
+}
+
+MeshSetting TeleporterBase(const std::string& name) {
+  return MeshSetting::From("\\telebase.dax").Scale(0.08f).Translate(0, -25, 0).Name(name);
+}
+
+SharedMeshes MakeShared() {
+  SharedMeshes meshes;
+  meshes.arrow = MeshSetting::From("\\arrow.dax").Material();
+  meshes.ball = MeshSetting::From("\\vorlet.dax").Name("vorlet");
+  meshes.ufo_body = MeshSetting::From("\\ufo1.dax")
+                        .Scale(0.15f)
+                        .Translate(0, 2, 0)
+                        .Color(0.4f, 0.4f, 1)
+                        .Name("ufo");
+  meshes.ufo_shell = MeshSetting::From("\\ufo2.dax").Scale(0.2f).Wrap(kSphere, 3).Name("ufo");
+  meshes.tele1 = Teleporter("T1");
+  meshes.tele_base1 = TeleporterBase("T1");
+  meshes.tele2 = Teleporter("T2");
+  meshes.tele_base2 = TeleporterBase("T2");
+  meshes.rage = MeshSetting::From("\\rage.dax").Scale(3).Wrap(kFlat, 0.0034f);
+  meshes.ant =
+      MeshSetting::From("\\ant.dax").Scale(0.4f).Color(1, 1, 1).Wrap(kFlat, 0.00819f).Material();
+  meshes.beam = MeshSetting::From("\\beam.dax")
+                    .Scale(0.5f, 0.3f, 0.5f)
+                    .Translate(0, -15, 0)
+                    .Wrap(kFlat, 0.4f);
+  meshes.particle = MeshSetting::From("\\particle.dax").Scale(0.01f).Color(1, 1, 0);
+  return meshes;
+}
+
 }  // namespace
+
+const SharedMeshes& Shared() {
+  static const SharedMeshes meshes = MakeShared();
+  return meshes;
+}
 
 const LevelData& Level1Data() {
   static const LevelData level = MakeLevel1();

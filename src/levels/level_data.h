@@ -1,9 +1,9 @@
 #pragma once
 
 // What one level consists of: its own meshes, the frames they hang on and where those stand, the
-// spins, the start point, the checkpoints, the captions and the music. What is made once for the
-// whole game (the shared meshes and textures, the camera, the viewport, the board's rest
-// orientation) is not part of it.
+// spins, the start point, the checkpoints, the captions and the music; and how the meshes that
+// both levels share are prepared. This is the one description of the levels: the game builds
+// them from it, and the generator of the data files shapes the meshes to it.
 
 #include <cstdint>
 #include <optional>
@@ -122,7 +122,22 @@ struct LevelData {
   std::string music_file;
 };
 
+// The meshes that Level1 prepares once for the whole game; level 2 hangs them on its own frames.
+// A teleporter's pad and base share the teleporter's name, so either under the ball triggers it.
+struct SharedMeshes {
+  MeshSetting arrow;
+  MeshSetting ball;  // its wrap is a sphere about its own mesh frame, made apart from these
+  MeshSetting ufo_body;
+  MeshSetting ufo_shell;
+  MeshSetting tele1, tele_base1, tele2, tele_base2;
+  MeshSetting rage;
+  MeshSetting ant;
+  MeshSetting beam;
+  MeshSetting particle;
+};
+
 const LevelData& Level1Data();
 const LevelData& Level2Data();
+const SharedMeshes& Shared();
 
 }  // namespace orbelon::levels

@@ -1,11 +1,14 @@
 #include "levels/shared_assets.h"
 
+#include <iterator>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "engine/frm_vorlet.h"
 #include "engine/input/module1.h"
 #include "levels/particle_offsets.h"
+#include "platform/error.h"
 #include "platform/runtime/picture.h"
 
 namespace orbelon::levels {
@@ -15,44 +18,6 @@ using scene::MeshBuilder;
 using scene::Texture;
 
 namespace {
-
-// The settings of the meshes that are not a level's own. Their textures are the shared ones.
-constexpr int kFlat = scene::D3DRMWRAP_FLAT;
-constexpr int kSphere = scene::D3DRMWRAP_SPHERE;
-
-const MeshSetting kArrow = MeshSetting::From("\\arrow.dax").Material();
-// The ball's wrap is a sphere about its own mesh frame, made apart from these.
-const MeshSetting kVorlet = MeshSetting::From("\\vorlet.dax").Name("vorlet");
-const MeshSetting kUFO1 = MeshSetting::From("\\ufo1.dax")
-                              .Scale(0.15f)
-                              .Translate(0, 2, 0)
-                              .Color(0.4f, 0.4f, 1)
-                              .Name("ufo");
-const MeshSetting kUFO2 = MeshSetting::From("\\ufo2.dax").Scale(0.2f).Wrap(kSphere, 3).Name("ufo");
-
-// A teleporter's pad and base report the same name, so either under the ball triggers it.
-MeshSetting Teleporter(const std::string& name) {
-  return MeshSetting::From("\\tele.dax")
-      .Scale(0.2f)
-      .Color(1, 1, 0)
-      .Wrap(kFlat, 0.00819f)
-      .Name(name)
-      .Material();
-}
-MeshSetting TeleporterBase(const std::string& name) {
-  return MeshSetting::From("\\telebase.dax").Scale(0.08f).Translate(0, -25, 0).Name(name);
-}
-
-const MeshSetting kTele1 = Teleporter("T1");
-const MeshSetting kTeleBase1 = TeleporterBase("T1");
-const MeshSetting kTele2 = Teleporter("T2");
-const MeshSetting kTeleBase2 = TeleporterBase("T2");
-const MeshSetting kRage = MeshSetting::From("\\rage.dax").Scale(3).Wrap(kFlat, 0.0034f);
-const MeshSetting kAnt =
-    MeshSetting::From("\\ant.dax").Scale(0.4f).Color(1, 1, 1).Wrap(kFlat, 0.00819f).Material();
-const MeshSetting kBeam =
-    MeshSetting::From("\\beam.dax").Scale(0.5f, 0.3f, 0.5f).Translate(0, -15, 0).Wrap(kFlat, 0.4f);
-const MeshSetting kParticle = MeshSetting::From("\\particle.dax").Scale(0.01f).Color(1, 1, 0);
 
 struct MeshJob {
   MeshBuilder* mesh;
@@ -85,22 +50,47 @@ void SetDecal(Texture& texture) {
   texture.SetDecalTransparentColor(0);
 }
 
-void LoadSharedTextures(frmVorlet& w, const LevelData& level) {
-  w.tBase = LoadTexture(w, "\\m.dab");
+namespace {
+
+// The textures that Level1 loads for the whole game, in the order in which the game has always
+// loaded them; the level's own are named by its description.
+std::vector<std::pair<Texture frmVorlet::*, std::string>> SharedTextures(const LevelData& level) {
+  std::vector<std::pair<Texture frmVorlet::*, std::string>> textures = {
+      {&frmVorlet::tBase, "\\m.dab"}};
   if (level.bridge) {
-    w.tBridge = LoadTexture(w, level.bridge->texture_file);
+    textures.emplace_back(&frmVorlet::tBridge, level.bridge->texture_file);
   }
-  w.tUFO = LoadTexture(w, "\\ufo.dab");
-  w.tTransp = LoadTexture(w, "\\transp.dab");
-  w.tCraq = LoadTexture(w, level.pill.texture_file);
-  w.tDisc = LoadTexture(w, level.disc.texture_file);
-  w.tRim = LoadTexture(w, level.rim.texture_file);
-  w.tAnt = LoadTexture(w, "\\ant.dab");
-  // Loaded and never shown; the start still needs the file.
-  w.tWood = LoadTexture(w, "\\grass.dab");
-  w.tBase2 = LoadTexture(w, level.board.texture_file);
-  w.tRage = LoadTexture(w, "\\rage.dab");
-  w.tPill = LoadTexture(w, "\\pill.dab");
+  const std::pair<Texture frmVorlet::*, std::string> rest[] = {
+      {&frmVorlet::tUFO, "\\ufo.dab"},
+      {&frmVorlet::tTransp, "\\transp.dab"},
+      {&frmVorlet::tCraq, level.pill.texture_file},
+      {&frmVorlet::tDisc, level.disc.texture_file},
+      {&frmVorlet::tRim, level.rim.texture_file},
+      {&frmVorlet::tAnt, "\\ant.dab"},
+      // Loaded and never shown; the start still needs the file.
+      {&frmVorlet::tWood, "\\grass.dab"},
+      {&frmVorlet::tBase2, level.board.texture_file},
+      {&frmVorlet::tRage, "\\rage.dab"},
+      {&frmVorlet::tPill, "\\pill.dab"}};
+  textures.insert(textures.end(), std::begin(rest), std::end(rest));
+  return textures;
+}
+
+}  // namespace
+
+void LoadSharedTextures(frmVorlet& w, const LevelData& level) {
+  for (const auto& [texture, file] : SharedTextures(level)) {
+    w.*texture = LoadTexture(w, file);
+  }
+}
+
+const Texture& KeptTexture(const frmVorlet& w, const std::string& file) {
+  for (const auto& [texture, name] : SharedTextures(Level1Data())) {
+    if (name == file) {
+      return w.*texture;
+    }
+  }
+  throw platform::PlatformError("No texture of the game was loaded from \"" + file + "\"");
 }
 
 void SetDecals(frmVorlet& w, const LevelData& level) {
@@ -144,23 +134,29 @@ void PrepareMesh(frmVorlet& w, MeshBuilder& mesh, const MeshSetting& setting,
 }
 
 void PrepareMeshes(frmVorlet& w, const LevelData& level) {
+  const SharedMeshes& shared = Shared();
   std::vector<MeshJob> jobs = {
-      {&w.mArrow, &kArrow, nullptr},         {&w.mVorlet, &kVorlet, &w.tVorlet},
-      {&w.mDisc, &level.disc, &w.tDisc},     {&w.mTele1, &kTele1, nullptr},
-      {&w.mTeleBase1, &kTeleBase1, nullptr}, {&w.mTeleBase2, &kTeleBase2, nullptr},
-      {&w.mTele2, &kTele2, nullptr},         {&w.mPill, &level.pill, &w.tCraq},
-      {&w.mRage, &kRage, &w.tRage},          {&w.mAnt, &kAnt, &w.tAnt},
+      {&w.mArrow, &shared.arrow, nullptr},
+      {&w.mVorlet, &shared.ball, &w.tVorlet},
+      {&w.mDisc, &level.disc, &w.tDisc},
+      {&w.mTele1, &shared.tele1, nullptr},
+      {&w.mTeleBase1, &shared.tele_base1, nullptr},
+      {&w.mTeleBase2, &shared.tele_base2, nullptr},
+      {&w.mTele2, &shared.tele2, nullptr},
+      {&w.mPill, &level.pill, &w.tCraq},
+      {&w.mRage, &shared.rage, &w.tRage},
+      {&w.mAnt, &shared.ant, &w.tAnt},
       {&w.mRim, &level.rim, &w.tRim},
   };
   if (level.bridge) {
     jobs.push_back({&w.mBridge, &*level.bridge, &w.tBridge});
   }
-  jobs.push_back({&w.mUFO1, &kUFO1, nullptr});
-  jobs.push_back({&w.mUFO2, &kUFO2, &w.tUFO});
-  jobs.push_back({&w.mBeam, &kBeam, &w.tRay});
+  jobs.push_back({&w.mUFO1, &shared.ufo_body, nullptr});
+  jobs.push_back({&w.mUFO2, &shared.ufo_shell, &w.tUFO});
+  jobs.push_back({&w.mBeam, &shared.beam, &w.tRay});
   for (MeshBuilder* particle :
        {&w.mParticle1, &w.mParticle2, &w.mParticle3, &w.mParticle4, &w.mParticle5}) {
-    jobs.push_back({particle, &kParticle, nullptr});
+    jobs.push_back({particle, &shared.particle, nullptr});
   }
 
   scene::Root& rm = w.Tessor1.D3DRM();
@@ -198,15 +194,22 @@ void PrepareBoard(frmVorlet& w, const LevelData& level) {
   PrepareMesh(w, w.mBase, level.board, w.tBase2);
 }
 
-void ApplyMaterial(frmVorlet& w, const LevelData& level) {
-  scene::Material material = w.Tessor1.D3DRM().CreateMaterial(0);
-  material.SetSpecular(0.8f, 0.8f, 0.8f);
+void ApplyMaterial(frmVorlet& w, const LevelData& level, bool shared_meshes) {
+  const SharedMeshes& shared = Shared();
   const std::pair<MeshBuilder*, bool> meshes[] = {
-      {&w.mBase, level.board.material}, {&w.mDisc, level.disc.material},
-      {&w.mArrow, kArrow.material},     {&w.mAnt, kAnt.material},
-      {&w.mTele1, kTele1.material},     {&w.mTele2, kTele2.material},
+      {&w.mBase, level.board.material},
+      {&w.mDisc, level.disc.material},
+      {&w.mArrow, shared_meshes && shared.arrow.material},
+      {&w.mAnt, shared_meshes && shared.ant.material},
+      {&w.mTele1, shared_meshes && shared.tele1.material},
+      {&w.mTele2, shared_meshes && shared.tele2.material},
   };
+  scene::Material material;
   for (const auto& [mesh, wanted] : meshes) {
+    if (wanted && !material) {
+      material = w.Tessor1.D3DRM().CreateMaterial(0);
+      material.SetSpecular(0.8f, 0.8f, 0.8f);
+    }
     if (wanted) {
       mesh->SetMaterial(material);
     }

@@ -22,6 +22,8 @@ void SetDecal(scene::Texture& texture);
 
 // tBase to tPill, in the order in which the game has always loaded them.
 void LoadSharedTextures(engine::frmVorlet& w, const LevelData& level);
+// The texture that Level1 loaded from the file, which a later level puts on its own meshes.
+const scene::Texture& KeptTexture(const engine::frmVorlet& w, const std::string& file);
 // Decal transparency for every texture that has it but the teleporter bases'.
 void SetDecals(engine::frmVorlet& w, const LevelData& level);
 // Creates every mesh but the board, fills each from its file and prepares it (all but the
@@ -34,7 +36,8 @@ void ApplyWrap(engine::frmVorlet& w, scene::MeshBuilder& mesh, const WrapSetting
 // Scale, translation, colour, wrap, texture and name as the setting says.
 void PrepareMesh(engine::frmVorlet& w, scene::MeshBuilder& mesh, const MeshSetting& setting,
                  const scene::Texture& texture);
-// The one grey material, on every mesh whose setting asks for it.
-void ApplyMaterial(engine::frmVorlet& w, const LevelData& level);
+// The one grey material, on the level's board and disc where their settings ask for it, and on
+// the shared meshes that ask for it when they are prepared with the level.
+void ApplyMaterial(engine::frmVorlet& w, const LevelData& level, bool shared_meshes);
 
 }  // namespace orbelon::levels

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/test_meshes.h"
 #include "platform/scene/scene.h"
-#include "unit/scene/test_meshes.h"
 
 namespace {
 

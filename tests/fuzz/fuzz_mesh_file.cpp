@@ -1,17 +1,10 @@
 // Mesh files of any content: a load either gives a mesh that picks work on, or fails cleanly.
 
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <vector>
-
+#include "fuzz_input.h"
 #include "platform/error.h"
 #include "platform/scene/scene.h"
-#include "scratch_file.h"
 
 namespace {
-
-const ScratchFile input_file(".dax");
 
 std::vector<uint8_t> Bytes(const std::string& text) {
   return {text.begin(), text.end()};
@@ -21,11 +14,10 @@ std::vector<uint8_t> Bytes(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace orbelon::scene;
-  const std::string& path = input_file.Write(data, size);
   Root root(nullptr);
   MeshBuilder mesh = root.CreateMeshBuilder();
   try {
-    mesh.LoadFromFile(path);
+    mesh.LoadFromFile(FuzzFile(data, size, ".dax"));
   } catch (const orbelon::platform::PlatformError&) {
     return 0;
   }

@@ -1,20 +1,8 @@
 // The picture loader on damaged files: it may refuse them, never crash.
 
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <vector>
-
-#include "../unit/runtime/test_files.h"
+#include "fuzz_input.h"
 #include "platform/error.h"
 #include "platform/runtime/picture.h"
-#include "scratch_file.h"
-
-namespace {
-
-const ScratchFile input_file(".dab");
-
-}  // namespace
 
 std::vector<std::vector<uint8_t>> FuzzSeeds() {
   using orbelon::testing::MakePng;
@@ -22,9 +10,8 @@ std::vector<std::vector<uint8_t>> FuzzSeeds() {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string& path = input_file.Write(data, size);
   try {
-    const orbelon::platform::Picture picture = orbelon::platform::LoadPicture(path);
+    const auto picture = orbelon::platform::LoadPicture(FuzzFile(data, size, ".dab"));
     if (picture->width <= 0 || picture->height <= 0 ||
         picture->rgba.size() != static_cast<size_t>(picture->width) * picture->height * 4) {
       __builtin_trap();

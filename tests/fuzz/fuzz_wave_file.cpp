@@ -1,20 +1,8 @@
 // The wave reader on damaged files: it may refuse them, never crash.
 
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <vector>
-
-#include "../unit/runtime/test_files.h"
+#include "fuzz_input.h"
 #include "platform/error.h"
 #include "platform/files/wave_file.h"
-#include "scratch_file.h"
-
-namespace {
-
-const ScratchFile input_file(".daw");
-
-}  // namespace
 
 std::vector<std::vector<uint8_t>> FuzzSeeds() {
   using orbelon::testing::MakeWave;
@@ -23,9 +11,8 @@ std::vector<std::vector<uint8_t>> FuzzSeeds() {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string& path = input_file.Write(data, size);
   try {
-    const orbelon::platform::WaveSound sound = orbelon::platform::ReadWaveFile(path);
+    const auto sound = orbelon::platform::ReadWaveFile(FuzzFile(data, size, ".daw"));
     // What it accepts must be whole frames of a format it reads.
     const size_t frame = static_cast<size_t>(sound.channels * sound.bits_per_sample / 8);
     if (frame == 0 || sound.samples.size() % frame != 0 || sound.samples.size() > size) {

@@ -10,7 +10,7 @@
 namespace orbelon::gametest {
 namespace {
 
-TEST(Level1Layout, FramesPlacementsSpinsAndCheckpoints) {
+TEST(Level1, FramesPlacementsSpinsCheckpointsWrapsParticlesAndThePicksOverTheBoard) {
   std::unique_ptr<Game> game = Game::AfterLevel1();
   engine::frmVorlet& w = game->Vorlet();
   const Frame scene_frame = w.Tessor1.SceneFrame();
@@ -25,7 +25,6 @@ TEST(Level1Layout, FramesPlacementsSpinsAndCheckpoints) {
   } frames[] = {
       {w.fRim, "fRim", 1, &scene_frame, {0, -5, 0}, 0},
       {w.fUFO, "fUFO", 2, &w.fBase, {0, 84, 0}, 0},
-      {w.fSpare, "fSpare", 0, &w.fBase, {0, 0, 0}, 0},
       {w.fBeam, "fBeam", 0, &w.fBase, {0, 0, 0}, 0.6f},
       {w.fVorlet, "fVorlet", 1, &scene_frame, {360, 15, 0}, 0},
       {w.fDisc, "fDisc", 1, &scene_frame, {-250, -3, 0}, 0.25f},
@@ -66,11 +65,7 @@ TEST(Level1Layout, FramesPlacementsSpinsAndCheckpoints) {
   EXPECT_FALSE(w.tBase.Data() == w.tVorlet.Data()) << "m.dab is loaded into two textures";
   EXPECT_EQ(scene::ReadViewport(w.Tessor1.Viewport()).back, 10000);
   EXPECT_TRUE(scene::CollectScene(scene_frame).has_background_image);
-}
 
-TEST(Level1Layout, WrapsAndParticlesAreAppliedAfterTheScaling) {
-  std::unique_ptr<Game> game = Game::AfterLevel1();
-  engine::frmVorlet& w = game->Vorlet();
   // A flat wrap takes the vertices as they stand: after the scaling and the translation.
   for (const auto& [mesh, scale] :
        {std::pair{&w.mBase, 0.0034f}, std::pair{&w.mBridge, 0.008f}, std::pair{&w.mBeam, 0.4f}}) {
@@ -99,64 +94,16 @@ TEST(Level1Layout, WrapsAndParticlesAreAppliedAfterTheScaling) {
                 glm::distance(lowest(*particles[i]) - lowest(plain), o) < 1e-3f)
         << "particle " << i + 1 << " lies off its offset";
   }
-}
-
-// The look under the ball (from 7 units above its centre, straight down) and the four slope
-// probes (1 unit to each side of its centre, at its height), with the ball set where play puts
-// it on the unturned board.
-TEST(Level1Geometry, TheBallRestsOnTheBoardAndThePicksFindTheBoardTheTeleportersPillAndDiscs) {
-  std::unique_ptr<Game> game = Game::AfterLevel1();
-  engine::frmVorlet& w = game->Vorlet();
-  // In play the arrow hangs in front of the camera, not at the board's centre.
-  w.fArrow.SetPosition(w.MyCamera, 8, -7, 20);
-  const float y = w.StartY;
-  const auto pick = [&](float px, float py, float pz) {
-    return game->PickFirst(w.Tessor1.SceneFrame(), {px, py, pz});
-  };
-  const auto under_ball = [&](float x, float z) -> std::string {
-    w.fVorlet.SetPosition(w.fBase, x, y, z);
-    const auto hit = pick(x, y + 7, z);
-    return hit ? hit->name : "(nothing)";
-  };
-  const auto expect_probes_find_floor = [&](float x, float z, const std::string& where) {
-    for (const Vector& p : {Vector{x - 1, y, z}, {x + 1, y, z}, {x, y, z - 1}, {x, y, z + 1}}) {
-      const auto hit = pick(p.x, p.y, p.z);
-      ASSERT_TRUE(hit) << where << ": nothing below the probe at " << p.x << ", " << p.z;
-      EXPECT_TRUE(hit->name != "vorlet" && hit->point.y < y)
-          << where << ": the probe met " << hit->name << " at " << hit->point.y;
-    }
-  };
-
-  const auto surface = pick(0, y + 7, 300);
-  ASSERT_TRUE(surface);
-  const auto& ball = *game->ViewOf(w.mVorlet).positions;
-  const auto [lowest, highest] = std::minmax_element(
-      ball.begin(), ball.end(), [](const glm::vec3& a, const glm::vec3& b) { return a.y < b.y; });
-  EXPECT_NEAR(y + lowest->y, surface->point.y, 1.0f) << "ball bottom against board top";
-  EXPECT_GT(highest->y, 7) << "the picks from 7 above the centre must start inside the ball";
-
-  w.fDisc.SetPosition(w.fBase, 0, 0, 400);
-  const struct {
-    float x, z;
-    const char* name;
-  } places[] = {{0, 300, "base"},       {500, 0, "base"},        {-500, 0, "base"},
-                {0, -700, "T1"},        {0, 700, "T2"},          {0, 0, "PILL"},
-                {2000, 0, "(nothing)"}, {0, -2000, "(nothing)"}, {1500, 1500, "(nothing)"}};
-  for (const auto& p : places) {
-    const std::string where = std::to_string(p.x) + ", " + std::to_string(p.z);
-    EXPECT_EQ(under_ball(p.x, p.z), p.name) << "at " << where;
-    if (p.name != std::string("(nothing)") && p.name != std::string("PILL")) {
-      expect_probes_find_floor(p.x, p.z, where);
-    }
-  }
-  // The pill lies on the last checkpoint; it is taken before the disc gets there.
-  w.fPill.DeleteVisual(w.mPill);
-  for (int row = 0; row <= w.Pods; ++row) {
-    const Vector& pod = w.PodPos[static_cast<size_t>(row)];
-    w.fDisc.SetPosition(w.fBase, pod.x, pod.y, pod.z);
-    EXPECT_EQ(under_ball(pod.x, pod.z), "Bonus") << "checkpoint " << row;
-    expect_probes_find_floor(pod.x, pod.z, "checkpoint " + std::to_string(row));
-  }
+  // As the play engine's picks meet the board, the teleporters, the pill and the discs.
+  CheckBoard(*game, {{0, 300, "base"},
+                     {500, 0, "base"},
+                     {-500, 0, "base"},
+                     {0, -700, "T1"},
+                     {0, 700, "T2"},
+                     {0, 0, "PILL"},
+                     {2000, 0, ""},
+                     {0, -2000, ""},
+                     {1500, 1500, ""}});
 }
 
 }  // namespace

@@ -11,18 +11,24 @@ bool Within(const Vector& ufo, float range) {
   return std::abs(ufo.x) < range && std::abs(ufo.z - 300) < range;
 }
 
+// It starts 160 from the ball; the first time its beam comes on it is taken back to 180, so that
+// the beam goes off again before the hunt goes on.
 TEST(Ufo, HuntsTheRestingBallBeamsWithin150AndShootsItDownWithin50) {
   Game game;
-  Vector last{700, 84, 0};  // where Reset parks it
+  Vector last{0, 84, 460};
   int shot_steps = 0;
   int after_hit = 0;
+  bool taken_back = false;
+  Vector ball;  // in the scene, at the render before
   game.backend.on_render = [&](int render) {
     engine::frmVorlet& w = game.Vorlet();
     const Vector ufo = Game::PositionOf(w.fUFO, w.fBase);
-    if (render < 2) {
+    const bool laser = game.backend.PlayingLoops().count("laser.daw") == 1;
+    if (render == 1) {
       return;
     }
     if (w.IsShot) {
+      EXPECT_TRUE(laser && CameraBehind(game, ball)) << "shot-down step " << shot_steps + 1;
       if (++shot_steps == 1) {
         EXPECT_TRUE(Within(ufo, 50) && !Within(last, 50)) << "caught in the first pass within 50";
       } else if (shot_steps == 50) {
@@ -31,15 +37,23 @@ TEST(Ufo, HuntsTheRestingBallBeamsWithin150AndShootsItDownWithin50) {
         game.Press(2);
         game.backend.After(0, [&w] { EXPECT_TRUE(!w.Ant && w.Pill && w.CanFall); });
       }
+    } else if (render == 2) {
+      w.fUFO.SetPosition(w.fBase, last.x, last.y, last.z);
     } else if (shot_steps == 0) {
       // 1.2 toward the ball, which lies 69 lower: only the run along the board remains.
       const float step = 1.2f / std::hypot(std::hypot(last.x, 300 - last.z), 69.0f);
       EXPECT_TRUE(Near(ufo, {last.x * (1 - step), 84, last.z + (300 - last.z) * step}, 1e-3f))
           << "pass " << render - 1;
       EXPECT_TRUE(Near(Game::PositionOf(w.fBeam, w.fBase), {ufo.x, 64, ufo.z}, 0));
-      EXPECT_TRUE(w.BeamOn == Within(ufo, 150) && (Game::VisualsOn(w.fBeam) == 1) == w.BeamOn)
-          << "pass " << render - 1 << " at " << ufo.x << ", " << ufo.z;
+      EXPECT_TRUE(w.BeamOn == Within(ufo, 150) && (Game::VisualsOn(w.fBeam) == 1) == w.BeamOn &&
+                  laser == w.BeamOn)
+          << "pass " << render - 1 << ": the beam and the laser loop go on and off together";
       last = ufo;
+      if (w.BeamOn && !taken_back) {
+        taken_back = true;
+        last = {0, 84, 480};
+        w.fUFO.SetPosition(w.fBase, last.x, last.y, last.z);
+      }
       // Put out just before the hit: the rising marker would soon tip the resting ball.
       if (Within(ufo, 51) && w.Ant) {
         w.FloorName = "base";
@@ -53,15 +67,16 @@ TEST(Ufo, HuntsTheRestingBallBeamsWithin150AndShootsItDownWithin50) {
     } else if (++after_hit == 1) {
       EXPECT_TRUE(shot_steps == 100 && game.Calls("fall.daw") == 100) << shot_steps;
       EXPECT_TRUE(w.Lives == 2 && !w.IsShot && !w.Locked) << "Reset took a life";
-      EXPECT_EQ(game.backend.PlayingLoops().count("laser.daw"), 0u) << "Reset stops the laser";
+      EXPECT_FALSE(laser) << "Reset stops the laser";
       EXPECT_TRUE(Near(ufo, {700, 84, 0}, 0)) << "back at its post";
       EXPECT_EQ(Game::PositionOf(w.fBeam, w.fBase).x, 700);
     } else {
       EXPECT_TRUE(!w.BeamOn && !Game::VisualsOn(w.fBeam)) << "the next pass is a far one";
-      EXPECT_EQ(game.Calls("laser.daw"), 1) << "one loop, started once";
+      EXPECT_EQ(game.Calls("laser.daw"), 2) << "one loop for each time the beam came on";
       EXPECT_FALSE(w.Ant) << "the marker outlived the life";
       throw StopGame{};
     }
+    ball = Game::PositionOf(w.fVorlet, game.SceneFrame());
   };
   ASSERT_TRUE(game.Play().stopped);
 }
@@ -73,6 +88,7 @@ TEST(Ufo, AJumpWithin20DestroysItForTenThousandAndTimer4RemovesIt3sLater) {
   int laser_stops = 0;
   int removed_at = 0;
   Vector wreck, dir, up;
+  Frame beam;
   // Each jump starts from a marker put out under the resting ball the render before.
   const auto jump_beside_ufo = [&](engine::frmVorlet& w, float dx, float dz) {
     before = w.TempScore;
@@ -94,6 +110,8 @@ TEST(Ufo, AJumpWithin20DestroysItForTenThousandAndTimer4RemovesIt3sLater) {
         w.fUFO.SetPosition(w.fBase, 700, 84, 0);
       });
     } else if (render == 6) {
+      beam = w.fBeam;
+      beam.AddVisual(w.mBeam);  // as a pass near the ball shows it
       jump_beside_ufo(w, 19.9f, 19.9f);
       game.backend.After(0, [&] {
         EXPECT_TRUE(w.TempScore == before + 10000 && w.Timer4.Enabled());
@@ -113,7 +131,8 @@ TEST(Ufo, AJumpWithin20DestroysItForTenThousandAndTimer4RemovesIt3sLater) {
       removed_at = render;
       const uint32_t waited = game.backend.Now() - hit_time;
       EXPECT_TRUE(waited >= 3000 && waited < 3060) << "removed after " << waited << " ms";
-      EXPECT_TRUE(!w.fUFO && !w.fBeam && !w.Timer4.Enabled());
+      EXPECT_TRUE(!w.fUFO && !w.fBeam && !w.Timer4.Enabled() && !Game::VisualsOn(beam))
+          << "the UFO goes with its beam";
       EXPECT_EQ(game.Calls("laser.daw", "stop"), laser_stops + 1) << "the laser stops with it";
     } else if (removed_at > 0 && render == removed_at + 2) {
       jump_beside_ufo(w, 0, 0);

@@ -11,12 +11,14 @@
 namespace orbelon::assets {
 namespace {
 
+using levels::Level1Data;
+using levels::Level2Data;
 using Points = std::vector<glm::vec2>;
 
 // Level 1 in the level root's units. The top lies where the ball's centre rests less its
 // radius; the central plate keeps the corner checkpoints 80 from its edges.
-constexpr float kTop1 = placed::kFloor1;
-constexpr float kBottom1 = kTop1 - 8.0f;
+const float kTop1 = placed::Floor(Level1Data());
+const float kBottom1 = kTop1 - 8.0f;
 constexpr float kPlateX = 380.0f;
 constexpr float kPlateZ = 480.0f;
 constexpr float kWingInner = 620.0f;
@@ -31,10 +33,15 @@ Points Rect(float x0, float z0, float x1, float z1) {
   return {{x0, z0}, {x1, z0}, {x1, z1}, {x0, z1}};
 }
 
-// The teleporter pad at the +z end, an octagon round (0, 700).
+// The teleporter pad at the +z end, an octagon round the second teleporter.
 Points Pad() {
-  return {{60, 590},  {120, 650},  {120, 750},  {60, 810},
-          {-60, 810}, {-120, 750}, {-120, 650}, {-60, 590}};
+  const glm::vec2 at(Level1Data().teleporter2.x, Level1Data().teleporter2.z);
+  Points pad = {{60, -110}, {120, -50}, {120, 50},   {60, 110},
+                {-60, 110}, {-120, 50}, {-120, -50}, {-60, -110}};
+  for (glm::vec2& corner : pad) {
+    corner += at;
+  }
+  return pad;
 }
 
 Outline MainOutline1() {
@@ -71,8 +78,8 @@ Outline MirroredOutline(const Outline& outline) {
 }
 
 // Level 2 in the level root's units: the top at the root's own height.
-constexpr float kTop2 = placed::kFloor2;
-constexpr float kBottom2 = kTop2 - 5.0f;
+const float kTop2 = placed::Floor(Level2Data());
+const float kBottom2 = kTop2 - 5.0f;
 constexpr float kHub = 190.0f;
 constexpr float kRing1In = 420.0f;
 constexpr float kRing1Out = 595.0f;
@@ -119,7 +126,7 @@ Mesh Board1() {
     level.Append(
         Slab(Rect(side * kWingInner, -kWingZ, side * kWingOuter, kWingZ), kBottom1, kTop1));
   }
-  return ToFileUnits(level, placed::Board1());
+  return ToFileUnits(level, placed::Board(Level1Data()));
 }
 
 Mesh Bridge1() {
@@ -136,7 +143,7 @@ Mesh Bridge1() {
   }
   Mesh level = half;
   level.Append(Transformed(half, {-1.0f, 1.0f, 1.0f}, glm::vec3(0.0f)));
-  return ToFileUnits(level, placed::Bridge());
+  return ToFileUnits(level, Placed(*Level1Data().bridge));
 }
 
 Mesh Rim1() {
@@ -145,7 +152,7 @@ Mesh Rim1() {
   level.Append(BandAround(MainOutline1(), kRimWidth, low, kTop1));
   level.Append(BandAround(WingOutline1(), kRimWidth, low, kTop1));
   level.Append(BandAround(MirroredOutline(WingOutline1()), kRimWidth, low, kTop1));
-  return ToFileUnits(level, placed::Rim1());
+  return ToFileUnits(level, placed::Rim(Level1Data()));
 }
 
 Mesh Board2() {
@@ -158,13 +165,13 @@ Mesh Board2() {
     level.Append(Spoke(kHub - 40.0f, kRing1In + 30.0f, angle));
     level.Append(Spoke(kRing1Out - 30.0f, kRing2In + 30.0f, angle));
   }
-  return ToFileUnits(level, placed::Board2());
+  return ToFileUnits(level, placed::Board(Level2Data()));
 }
 
 Mesh Rim2() {
   // The outer ring's edge, as many sides as the ring has pieces.
   const Outline edge{RegularPolygon(kRing2Pieces, kRing2Out), {}};
-  return ToFileUnits(BandAround(edge, 5.0f, kTop2 - 10.0f, kTop2), placed::Rim2());
+  return ToFileUnits(BandAround(edge, 5.0f, kTop2 - 10.0f, kTop2), placed::Rim(Level2Data()));
 }
 
 }  // namespace orbelon::assets

@@ -2,8 +2,12 @@
 
 namespace orbelon::assets {
 
-glm::vec3 ToLevel(const glm::vec3& file_point, const Placement& placement) {
-  return file_point * placement.scale + placement.translate + placement.frame;
+Placement Placed(const levels::MeshSetting& mesh, glm::vec3 frame) {
+  Placement placement;
+  placement.scale = mesh.scale ? Vec(*mesh.scale) : glm::vec3(1.0f);
+  placement.translate = mesh.translation ? Vec(*mesh.translation) : glm::vec3(0.0f);
+  placement.frame = frame;
+  return placement;
 }
 
 Mesh ToFileUnits(const Mesh& level_mesh, const Placement& placement) {

@@ -22,9 +22,9 @@ Mesh Ball() {
 
 Mesh Disc() {
   // Its top stands 2 above the board: above the floor, far below where the picks start.
-  const float top = placed::kFloor1 + 2.0f;
+  const float top = placed::Floor(levels::Level1Data()) + 2.0f;
   const Mesh level = Lathe({{0, top}, {27, top}, {30, top - 1.5f}, {30, 0}, {0, 0}}, 32);
-  return ToFileUnits(level, AboutFrame(placed::Disc1({})));
+  return ToFileUnits(level, placed::Disc(levels::Level1Data()));
 }
 
 Mesh Pill() {
@@ -40,7 +40,7 @@ Mesh Pill() {
     const float a = std::numbers::pi_v<float> * 0.5f * static_cast<float>(i) / 6.0f;
     profile.emplace_back(kRadius * std::sin(a), -kHalf - kRadius * std::cos(a));
   }
-  return ToFileUnits(Rotated(Lathe(profile, 16), kLieDown), AboutFrame(placed::Pill({})));
+  return ToFileUnits(Rotated(Lathe(profile, 16), kLieDown), Placed(levels::Level1Data().pill));
 }
 
 Mesh Rage() {
@@ -53,7 +53,7 @@ Mesh Rage() {
   }
   Mesh level = Slab(star, -12.0f, -8.0f);
   level.Append(Slab(RegularPolygon(16, 60.0f), -13.0f, -7.0f));
-  return ToFileUnits(level, placed::Rage1());
+  return ToFileUnits(level, placed::Rage(levels::Level1Data()));
 }
 
 Mesh Ant() {
@@ -62,7 +62,7 @@ Mesh Ant() {
   level.Append(Lathe({{0, 20}, {0.7f, 20}, {0.7f, 1}, {0, 1}}, 8));
   level.Append(Transformed(Sphere(1.6f, 10, 6), glm::vec3(1.0f), {0, 20.8f, 0}));
   level.Append(Slab({{0.5f, -0.25f}, {9.0f, -0.25f}, {9.0f, 0.25f}, {0.5f, 0.25f}}, 13, 19));
-  return ToFileUnits(level, placed::Ant());
+  return ToFileUnits(level, Placed(levels::Shared().ant));
 }
 
 Mesh Arrow() {
@@ -75,7 +75,7 @@ Mesh Arrow() {
 Mesh Particle() {
   Mesh level = Sphere(3.0f, 8, 5);
   Facet(level);
-  return ToFileUnits(level, placed::Particle());
+  return ToFileUnits(level, Placed(levels::Shared().particle));
 }
 
 }  // namespace orbelon::assets

@@ -29,7 +29,6 @@
 #include "engine/frm_vorlet.h"
 #include "engine/input/module1.h"
 #include "platform/error.h"
-#include "platform/runtime/picture.h"
 #include "platform/runtime/runtime.h"
 #include "platform/scene/draw_list.h"
 #include "platform/scene/scene.h"
@@ -38,7 +37,6 @@
 #include "screens/frm_order.h"
 #include "startup/frm_start.h"
 #include "startup/program.h"
-#include "startup/sound_bank.h"
 
 namespace orbelon::gametest {
 
@@ -48,12 +46,14 @@ using scene::Vector;
 // Thrown from a scripted action (or a render hook) to end a run.
 struct StopGame {};
 
-// The scripted backend with a look at every canvas render: after the render is counted, the
-// hook gets its number (1 for the first, right after Level1). In play the canvas renders once a
-// pass, after the scene has advanced its tick.
+// The scripted backend with a look at every canvas render (the hook gets its number: 1 for the
+// first, right after Level1; in play the canvas renders once a pass, after the scene's tick), a
+// record of where the sound system was bound, and display queries that fail when asked to.
 class WatchedBackend : public scripted::ScriptedBackend {
  public:
   std::function<void(int render)> on_render;
+  std::pair<int, int> sound_binding{0, 0};  // window, level
+  int failing_display_queries = 0;
 
   void RenderCanvas(const platform::Tessor& canvas) override {
     ScriptedBackend::RenderCanvas(canvas);
@@ -61,12 +61,37 @@ class WatchedBackend : public scripted::ScriptedBackend {
       on_render(canvas_renders);
     }
   }
+  int DisplayBitsPerPixel() override {
+    const int bits = ScriptedBackend::DisplayBitsPerPixel();
+    if (failing_display_queries-- > 0) {
+      throw platform::PlatformError("the display cannot be asked");
+    }
+    return bits;
+  }
+  std::unique_ptr<platform::SoundSystem> CreateSoundSystem() override {
+    struct Bound : platform::SoundSystem {
+      std::unique_ptr<platform::SoundSystem> system;
+      std::pair<int, int>* binding;
+      void SetCooperativeLevel(int window, int level) override {
+        system->SetCooperativeLevel(window, level);
+        *binding = {window, level};
+      }
+      std::shared_ptr<platform::SoundBuffer> CreateSoundBufferFromFile(
+          const std::string& path) override {
+        return system->CreateSoundBufferFromFile(path);
+      }
+    };
+    auto bound = std::make_unique<Bound>();
+    bound->system = ScriptedBackend::CreateSoundSystem();
+    bound->binding = &sound_binding;
+    return bound;
+  }
 };
 
 struct GameOptions {
   std::string folder = ORBELON_GAME_DIR;
   std::string command_line;
-  // Sets up the sound system and loads the 13 buffers as the start-up does; false runs the
+  // Runs the start-up, which sets up the sound system and loads the 13 buffers; false runs the
   // game in silent mode.
   bool sound = true;
 };
@@ -86,7 +111,10 @@ class Game {
     globals.DxRoot = true;
     globals.SoundOff = !options.sound;
     if (options.sound) {
-      LoadSounds();
+      // The start-up as it runs before "Begin": the sound system bound to the start window, the
+      // 13 buffers loaded, the intro played; then the start window stays loaded, hidden.
+      program.StartWindow().Show();
+      program.StartWindow().Hide();
     }
   }
 
@@ -157,20 +185,18 @@ class Game {
   static size_t VisualsOn(const Frame& frame) { return frame ? frame.Node()->visuals.size() : 0; }
 
   // The nearest visual under the level root that a ray meets (origin and direction in ref's
-  // coordinates), as the floor picks see it: its name and the point met, in ref's coordinates.
+  // coordinates), as the floor picks see it: its name and the point met, in ref's coordinates;
+  // no name and the origin when it meets nothing.
   struct Hit {
     std::string name;
     Vector point;
   };
-  std::optional<Hit> PickFirst(const Frame& ref, Vector origin, Vector direction = {0, -1, 0}) {
+  Hit PickFirst(const Frame& ref, Vector origin, Vector direction = {0, -1, 0}) {
     const scene::PickArray picks = Vorlet().fBase.RayPick(
         ref, scene::Ray{direction, origin}, scene::D3DRMRAYPICK_IGNOREFURTHERPRIMITIVES);
-    if (picks.GetSize() == 0) {
-      return std::nullopt;
-    }
     scene::PickDesc desc;
-    const scene::MeshBuilder visual = picks.GetPickVisual(0, desc);
-    return Hit{visual.GetName(), desc.dvPosition};
+    return picks.GetSize() == 0 ? Hit{"", origin}
+                                : Hit{picks.GetPickVisual(0, desc).GetName(), desc.dvPosition};
   }
 
   // How the renderer sees one mesh (its vertices, colour, texture, material): hung alone on a
@@ -181,20 +207,6 @@ class Game {
     const scene::SceneView view = scene::CollectScene(holder);
     return view.items.empty() ? scene::MeshView() : view.items.front().mesh;
   }
-
- private:
-  // The buffers of the sound bank in load order, from the program's folder; the three teleport
-  // buffers share one file.
-  void LoadSounds() {
-    const char* files[] = {"intro", "theme", "chip", "msgb", "fall", "win",  "bird",
-                           "pill",  "rage",  "tele", "tele", "tele", "laser"};
-    startup::SoundBank& bank = program.module1.bank;
-    bank.SetSystem(backend.CreateSoundSystem());
-    for (int i = 0; i < startup::kSoundCount; ++i) {
-      bank.Load(static_cast<startup::Sound>(i),
-                platform::NativePath(runtime.AppPath() + "\\" + files[i] + ".daw"));
-    }
-  }
 };
 
 // What the game showed when a box opened.
@@ -204,18 +216,20 @@ struct BoxSeen {
   int icons = 0;
   bool clock_shown = false;
   std::set<std::string> loops;
+  int32_t score = 0;
 };
 
-// Every box is closed with Enter after 100 ms, as a player does; after the last box of the game
-// ("Order:" or the game over) the closing window is closed with Enter too.
-inline void AnswerEveryBox(Game& game, std::vector<BoxSeen>& seen) {
-  game.backend.on_box = [&game, &seen](const scripted::BoxRecord& box) {
+// Every box is closed with Enter after a while (100 ms, as a player does); after the last box of
+// the game ("Order:" or the game over) the closing window is closed with Enter too.
+inline void AnswerEveryBox(Game& game, std::vector<BoxSeen>& seen, uint32_t after_ms = 100) {
+  game.backend.on_box = [&game, &seen, after_ms](const scripted::BoxRecord& box) {
     engine::frmVorlet& w = game.Vorlet();
     seen.push_back({box, w.Lives, w.Image1.Visible() + w.Image2.Visible() + w.Image3.Visible(),
-                    w.Label1.Visible(), game.backend.PlayingLoops()});
-    game.backend.After(100, [&game] { game.backend.AnswerOpenBox(); });
+                    w.Label1.Visible(), game.backend.PlayingLoops(), w.Score});
+    game.backend.After(after_ms, [&game] { game.backend.AnswerOpenBox(); });
     if (box.title == "Order:" || box.prompt.find("G A M E") != std::string::npos) {
-      game.backend.After(400, [&game] { game.backend.PressKey(game.program.ClosingWindow(), 13); });
+      game.backend.After(after_ms + 300,
+                         [&game] { game.backend.PressKey(game.program.ClosingWindow(), 13); });
     }
   };
 }
@@ -243,6 +257,80 @@ inline ::testing::AssertionResult Near(const Vector& have, const Vector& want, f
   return ::testing::AssertionFailure()
          << "(" << have.x << ", " << have.y << ", " << have.z << ") is not (" << want.x << ", "
          << want.y << ", " << want.z << ")";
+}
+
+// The cosine of the angle between the frame's z axis and the way to the point of the scene.
+inline float AimCosine(Game& game, const Frame& frame, const Vector& to) {
+  const Vector dir = Game::AxesOf(frame, game.SceneFrame()).first;
+  const Vector from = Game::PositionOf(frame, game.SceneFrame());
+  const glm::vec3 way(to.x - from.x, to.y - from.y, to.z - from.z);
+  return glm::dot(glm::vec3(dir.x, dir.y, dir.z), way) / glm::length(way);
+}
+
+// The camera stands 500 above and 500 behind the ball's place in the scene, and looks at it.
+inline ::testing::AssertionResult CameraBehind(Game& game, const Vector& ball) {
+  if (AimCosine(game, game.Vorlet().MyCamera, ball) < 0.999999f) {
+    return ::testing::AssertionFailure() << "the camera looks away from the ball";
+  }
+  return Near(Game::PositionOf(game.Vorlet().MyCamera, game.SceneFrame()),
+              {ball.x, ball.y + 500, ball.z - 500}, 1e-3f);
+}
+
+// The pointer at the centre, (30000, 30000) of the 0-65535 space of the scripted 1024 x 768
+// screen.
+inline bool PointerCentred(Game& game) {
+  const platform::PointL pointer = game.backend.GetCursorPos();
+  return pointer.x == 468 && pointer.y == 351;
+}
+
+// What the look under the ball (from 7 units above its centre, straight down) finds at a place
+// of the level root, with the ball set there at its start height; "" for nothing.
+struct Place {
+  float x, z;
+  const char* found;
+};
+
+// The level as it stands, unturned: the ball rests on the board at its start, each place finds
+// what it should, the four slope probes (1 unit to each side of the ball's centre, at its
+// height) find floor below the ball wherever the ball can roll, and every checkpoint's disc is
+// found first where it stands.
+inline void CheckBoard(Game& game, const std::vector<Place>& places) {
+  engine::frmVorlet& w = game.Vorlet();
+  const Frame scene = game.SceneFrame();
+  const float y = w.StartY;
+  const auto probes_find_floor = [&](float x, float z, const std::string& where) {
+    for (const Vector& p : {Vector{x - 1, y, z}, {x + 1, y, z}, {x, y, z - 1}, {x, y, z + 1}}) {
+      const Game::Hit hit = game.PickFirst(scene, p);
+      EXPECT_TRUE(hit.name != "" && hit.name != "vorlet" && hit.point.y < y)
+          << where << ": the probe at " << p.x << ", " << p.z << " met \"" << hit.name << "\"";
+    }
+  };
+  const auto& ball = *game.ViewOf(w.mVorlet).positions;
+  const auto [lowest, highest] = std::minmax_element(
+      ball.begin(), ball.end(), [](const glm::vec3& a, const glm::vec3& b) { return a.y < b.y; });
+  EXPECT_NEAR(y + lowest->y, game.PickFirst(scene, {w.StartX, y + 7, w.StartZ}).point.y, 1.0f)
+      << "the ball's bottom against the board's top at the start";
+  EXPECT_GT(highest->y, 7) << "the picks from 7 above the centre must start inside the ball";
+
+  w.fArrow.SetPosition(w.MyCamera, 8, -7, 20);  // in play the arrow hangs before the camera
+  w.fDisc.SetPosition(w.fBase, 0, -1000, 0);
+  for (const Place& p : places) {
+    const std::string where = std::to_string(p.x) + ", " + std::to_string(p.z);
+    w.fVorlet.SetPosition(w.fBase, p.x, y, p.z);
+    EXPECT_EQ(game.PickFirst(scene, {p.x, y + 7, p.z}).name, p.found) << "at " << where;
+    if (p.found != std::string("") && p.found != std::string("PILL")) {
+      probes_find_floor(p.x, p.z, where);
+    }
+  }
+  // A pill may lie on a checkpoint; it is taken before the disc gets there.
+  w.fPill.DeleteVisual(w.mPill);
+  for (int row = 0; row <= w.Pods; ++row) {
+    const Vector& pod = w.PodPos[static_cast<size_t>(row)];
+    w.fDisc.SetPosition(w.fBase, pod.x, pod.y, pod.z);
+    w.fVorlet.SetPosition(w.fBase, pod.x, y, pod.z);
+    EXPECT_EQ(game.PickFirst(scene, {pod.x, y + 7, pod.z}).name, "Bonus") << "checkpoint " << row;
+    probes_find_floor(pod.x, pod.z, "checkpoint " + std::to_string(row));
+  }
 }
 
 // --- The program from its first window ------------------------------------------------
@@ -287,7 +375,7 @@ inline std::vector<std::string> BoxTitles(const scripted::ScriptedBackend& backe
   return titles;
 }
 
-// How often a window was shown ("show") or hidden ("hide").
+// How often a window was shown ("show"), hidden ("hide") or destroyed ("destroy").
 inline int WindowEvents(const scripted::ScriptedBackend& backend, const std::string& form,
                         const std::string& what) {
   int count = 0;
@@ -301,10 +389,9 @@ inline int WindowEvents(const scripted::ScriptedBackend& backend, const std::str
 // process, as tests run side by side.
 class FolderWithout {
  public:
-  explicit FolderWithout(const std::string& missing) {
-    static int count = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("orbelon-start-without-" + std::to_string(getpid()) + "-" + std::to_string(++count));
+  explicit FolderWithout(const std::string& missing)
+      : path_(std::filesystem::temp_directory_path() /
+              ("orbelon-without-" + std::to_string(getpid()) + "-" + missing)) {
     std::filesystem::create_directories(path_);
     for (const auto& entry : std::filesystem::directory_iterator(ORBELON_GAME_DIR)) {
       if (entry.path().filename() != missing) {
@@ -313,8 +400,6 @@ class FolderWithout {
     }
   }
   ~FolderWithout() { std::filesystem::remove_all(path_); }
-  FolderWithout(const FolderWithout&) = delete;
-  FolderWithout& operator=(const FolderWithout&) = delete;
   std::string Path() const { return path_.string(); }
 
  private:

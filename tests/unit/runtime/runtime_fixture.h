@@ -28,20 +28,10 @@ class TestForm : public platform::Form {
       on_load();
     }
   }
-  void Form_KeyPress(int16_t& key_ascii) override {
-    keys.push_back(key_ascii);
-    if (swallow_keys) {
-      key_ascii = 0;
-    }
-  }
   void Form_Click() override { ++clicks; }
-  void Form_Unload() override { ++unloads; }
 
   std::function<void()> on_load;
-  bool swallow_keys = false;
-  std::vector<int> keys;
   int clicks = 0;
-  int unloads = 0;
 };
 
 // A counting timer of a form.

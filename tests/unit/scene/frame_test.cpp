@@ -1,9 +1,10 @@
-// Frames against the rules of the scene: placement relative to any frame, orientation, the three
-// ways of adding a rotation, spins per tick and LookAt without roll.
+// Frames against the rules of the scene: orientation, spins per tick, LookAt without roll, calls
+// through Nothing, and picks that follow every change of the scene.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 
 #include "platform/error.h"
 #include "platform/scene/scene.h"
@@ -14,7 +15,6 @@ namespace {
 using platform::PlatformError;
 
 constexpr float kTolerance = 1e-5f;
-constexpr float kHalfPi = 1.5707963f;
 
 #define EXPECT_VECTOR(actual, ex, ey, ez, what)            \
   do {                                                     \
@@ -51,29 +51,6 @@ class FrameTest : public ::testing::Test {
   Frame scene = root.CreateFrame(Frame());
 };
 
-TEST_F(FrameTest, PositionsReadAndWriteInAnyReferenceFrame) {
-  Frame base = root.CreateFrame(scene);
-  EXPECT_VECTOR(Position(base, scene), 0, 0, 0, "a new frame stands at its parent's origin");
-  EXPECT_VECTOR(Dir(base, scene), 0, 0, 1, "a new frame has its parent's z axis");
-  EXPECT_VECTOR(Up(base, scene), 0, 1, 0, "a new frame has its parent's y axis");
-
-  // Turned a quarter about y, the frame's z axis lies along the scene's +x.
-  base.AddRotation(D3DRMCOMBINE_REPLACE, 0, 1, 0, kHalfPi);
-  base.SetPosition(scene, 10, 0, 0);
-  Frame ball = root.CreateFrame(base);
-  ball.SetPosition(base, 0, 0, 5);
-  EXPECT_VECTOR(Position(ball, scene), 15, 0, 0, "5 along the parent's z, seen from the scene");
-
-  ball.SetPosition(ball, 1, 0, 2);  // along its own axes, which are the parent's
-  EXPECT_VECTOR(Position(ball, base), 1, 0, 7, "a move along its own axes");
-
-  Frame other = root.CreateFrame(scene);
-  other.SetPosition(scene, 0, 3, 0);
-  ball.SetPosition(other, 1, 1, 1);
-  EXPECT_VECTOR(Position(ball, scene), 1, 4, 1, "placed relative to an unrelated frame");
-  EXPECT_VECTOR(Position(scene, ball), 1, -4, -1, "the scene's origin in the ball's turned axes");
-}
-
 TEST_F(FrameTest, OrientationRoundTripsAndRefusesParallelUp) {
   Frame tilted = root.CreateFrame(scene);
   tilted.AddRotation(D3DRMCOMBINE_REPLACE, 1, 2, 3, 0.7f);
@@ -89,30 +66,6 @@ TEST_F(FrameTest, OrientationRoundTripsAndRefusesParallelUp) {
   EXPECT_THROW(frame.SetOrientation(scene, 0, 2, 0, 0, 1, 0), PlatformError);
   EXPECT_THROW(frame.SetOrientation(scene, 0, 0, 1, 0, 0, 0), PlatformError);
   EXPECT_VECTOR(Dir(frame, scene), 0.6f, 0, 0.8f, "a refused orientation changes nothing");
-}
-
-TEST_F(FrameTest, RotationSignsAndCombineTypes) {
-  Frame frame = root.CreateFrame(scene);
-  frame.AddRotation(D3DRMCOMBINE_REPLACE, 1, 0, 0, kHalfPi);
-  EXPECT_VECTOR(Up(frame, scene), 0, 0, 1, "about x by pi/2, y becomes row (0, 0, 1)");
-  EXPECT_VECTOR(Dir(frame, scene), 0, -1, 0, "about x by pi/2, z turns toward -y");
-  frame.AddRotation(D3DRMCOMBINE_REPLACE, 0, 0, 1, kHalfPi);
-  EXPECT_VECTOR(Right(frame, scene), 0, 1, 0, "about z by pi/2, x turns toward +y");
-
-  // Before: about the frame's own axis through its own origin; the position stays.
-  frame.SetPosition(scene, 5, 0, 0);
-  frame.AddRotation(D3DRMCOMBINE_BEFORE, 1, 0, 0, kHalfPi);
-  EXPECT_VECTOR(Position(frame, scene), 5, 0, 0, "combine 1 keeps the position");
-  EXPECT_VECTOR(Dir(frame, scene), 1, 0, 0,
-                "combine 1 turns about the frame's own x, which lies along the scene's y");
-
-  // After: about the parent's axis through the parent's origin; the position turns too.
-  frame.AddRotation(D3DRMCOMBINE_AFTER, 0, 1, 0, kHalfPi);
-  EXPECT_VECTOR(Position(frame, scene), 0, 0, -5, "combine 2 turns the position about y");
-
-  frame.AddRotation(D3DRMCOMBINE_REPLACE, 0, 1, 0, 0);
-  EXPECT_VECTOR(Position(frame, scene), 0, 0, 0, "combine 0 drops the position");
-  EXPECT_THROW(frame.AddRotation(7, 0, 1, 0, 1), PlatformError);
 }
 
 TEST_F(FrameTest, SpinsTurnOncePerTickAboutTheFramesOwnOrigin) {
@@ -174,6 +127,34 @@ TEST_F(FrameTest, CallsThroughNothingFail) {
   EXPECT_THROW(scene.AddVisual(MeshBuilder()), PlatformError);
   EXPECT_THROW(scene.SetPosition(scene, NAN, 0, 0), PlatformError);
   EXPECT_FALSE(scene.GetParent()) << "a frame of its own has no parent";
+}
+
+// A pick straight down, as the floor picks make them, sees the board as it stands now.
+TEST_F(FrameTest, PicksFollowEveryChangeOfTheScene) {
+  const std::string path = std::string(ORBELON_TEST_OUTPUT) + "/scene_flat_board.dax";
+  std::ofstream(path) << "v -100 0 -100\nv -100 0 100\nv 100 0 100\nv 100 0 -100\nf 1 2 3 4\n";
+  MeshBuilder board = root.CreateMeshBuilder();
+  board.LoadFromFile(path);
+  Frame base = root.CreateFrame(scene);
+  base.AddVisual(board);
+  const auto floor = [&](float x) {
+    PickDesc desc;
+    base.RayPick(scene, {{0, -1, 0}, {x, 50, 0}}, 2).GetPickVisual(0, desc);
+    return desc.dvPosition.y;
+  };
+  EXPECT_NEAR(floor(0), 0, 1e-5f);
+  base.SetPosition(scene, 0, 4, 0);
+  EXPECT_NEAR(floor(0), 4, 1e-5f) << "after a move";
+  board.Translate(0, 2, 0);
+  EXPECT_NEAR(floor(0), 6, 1e-5f) << "after Translate";
+  base.SetRotation(scene, 0, 0, 1, 0.1f);
+  Root::Tick(scene);
+  // The board turned 0.1 about z through the frame's origin at height 4, its floor 2 above it.
+  EXPECT_NEAR(floor(20), 4 + 2 / std::cos(0.1f) + 20 * std::tan(0.1f), 1e-4f) << "after a tick";
+  base.DeleteVisual(board);
+  EXPECT_EQ(base.RayPick(scene, {{0, -1, 0}, {0, 50, 0}}, 2).GetSize(), 0) << "after DeleteVisual";
+  root.CreateFrame(base).AddVisual(board);
+  EXPECT_NEAR(floor(0), 4 + 2 / std::cos(0.1f), 1e-4f) << "a visual on a new child";
 }
 
 }  // namespace

