@@ -1,6 +1,7 @@
 // Winning level 1: the extra life, the fly-away, the winner's box and the score settled; then
 // level 2 built on top of a level 1 in any state, or a level 2 that cannot be built.
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "game/support/game_fixture.h"
@@ -152,26 +153,27 @@ TEST(Level2, StandsCompleteWhateverLevel1LeftBehind) {
 
 // A file of level 2 that cannot be read when level 1 is won ends the game naming it, the music
 // before the teardown as much as the board after it: nothing plays on in a finished level.
-TEST(Level2, AFileThatCannotBeReadEndsTheGameNamingIt) {
-  for (const std::string file : {"theme2.daw", "spiderb.dax"}) {
-    SCOPED_TRACE(file);
-    FolderWithout folder(file);
-    Game game({folder.Path(), "", true});
-    std::vector<BoxSeen> seen;
-    AnswerEveryBox(game, seen);
-    game.backend.on_render = [&](int render) {
-      if (render == 3) {
-        BallOnLastDisc(game.Vorlet());
-      }
-    };
-    try {
-      game.Play();
-      ADD_FAILURE() << "the game went on without " << file;
-    } catch (const std::runtime_error& error) {
-      EXPECT_NE(std::string(error.what()).find(file), std::string::npos) << error.what();
+// The start-up finds a broken install; a board file that goes away during level 1 is met only
+// after level 1 has been torn down, with no board left to play on.
+TEST(Level2, ABoardFileGoneSinceTheStartEndsTheGameNamingIt) {
+  const std::string file = "spiderb.dax";
+  FolderWithout folder("");
+  Game game({folder.Path(), "", true});
+  std::vector<BoxSeen> seen;
+  AnswerEveryBox(game, seen);
+  game.backend.on_render = [&](int render) {
+    if (render == 3) {
+      std::filesystem::remove(folder.Path() + "/" + file);
+      BallOnLastDisc(game.Vorlet());
     }
-    EXPECT_EQ(BoxTitles(game.backend), (std::vector<std::string>{"Ready:", "WINNER:"}));
+  };
+  try {
+    game.Play();
+    ADD_FAILURE() << "the game went on without " << file;
+  } catch (const std::runtime_error& error) {
+    EXPECT_NE(std::string(error.what()).find(file), std::string::npos) << error.what();
   }
+  EXPECT_EQ(BoxTitles(game.backend), (std::vector<std::string>{"Ready:", "WINNER:"}));
 }
 
 }  // namespace
