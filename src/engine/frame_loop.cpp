@@ -5,6 +5,7 @@
 
 #include "engine/frm_vorlet.h"
 #include "engine/input/module1.h"
+#include "levels/level_data.h"
 #include "platform/runtime/runtime.h"
 #include "startup/program.h"
 
@@ -34,9 +35,11 @@ void SetUp(frmVorlet& w) {
   w.Lives = 4;
   w.FallStep = 0;
   w.Locked = false;
-  w.StartY = 15;
-  w.StartX = 0;
-  w.StartZ = 300;
+  // Level 2 sets its own start point when it is built.
+  const scene::Vector& start = levels::Level1Data().start;
+  w.StartY = start.y;
+  w.StartX = start.x;
+  w.StartZ = start.z;
   w.Score = 0;
   module1.AppPath = runtime.AppPath();
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "levels/level_data.h"
 #include "platform/error.h"
 #include "platform/runtime/picture.h"
 #include "startup/program.h"
@@ -92,8 +93,9 @@ frmVorlet::frmVorlet(startup::Program& owner)
   SetPicture(LoadWindowPicture(owner, "\\background.png"));
   SetKeyPreview(true);
 
-  Design(Label9, "Checkpoints Remaining: 13", RGB(255, 192, 255), SansFont(9.75f, true));
-  Design(Label8, "LEVEL: Demo1", RGB(0, 0, 192), SansFont(9.75f, true));
+  Design(Label9, levels::Level1Data().checkpoints_caption, RGB(255, 192, 255),
+         SansFont(9.75f, true));
+  Design(Label8, levels::Level1Data().level_caption, RGB(0, 0, 192), SansFont(9.75f, true));
   Design(Label2, "SCORE:", kYellow, SansFont(12, true));
   Design(lblScore, "000000", kYellow, SansFont(12, true));
   Design(Label3, "Time", kYellow, SansFont(9.75f, true));

@@ -13,11 +13,6 @@ void frmVorlet::Level1() {
 
   Pods = level.pods;
   SpinRim = false;
-  StartX = level.start.x;
-  StartY = level.start.y;
-  StartZ = level.start.z;
-  Label8.SetCaption(level.level_caption);
-  Label9.SetCaption(level.checkpoints_caption);
 
   tSpace = levels::LoadTexture(*this, level.background_file);
   scene_frame.SetSceneBackgroundImage(tSpace);
