@@ -60,8 +60,7 @@ class Form {
   void Unload();
   bool IsLoaded() const { return loaded_; }
   bool IsVisible() const { return visible_; }
-  // The window this one belongs to while it is shown modally; nullptr for none.
-  const Form* Owner() const { return owner_; }
+  // Message boxes are typed as dialogs for the window manager.
   virtual bool IsMessageBox() const { return false; }
 
   // Event handlers.
@@ -112,7 +111,7 @@ class Form {
   bool visible_ = false;
   bool dirty_ = true;
   int window_ = 0;
-  Form* owner_ = nullptr;
+  Form* owner_ = nullptr;  // while shown modally: the window it belongs to
   std::vector<Control*> controls_;
   Control* focused_ = nullptr;
   // The press that waits for its release: its button (0: none) and the control that took it
