@@ -80,6 +80,12 @@ class Backend {
   virtual int CreateWindow(const Form& form) = 0;
   virtual void DestroyWindow(int window) = 0;
   virtual void ShowWindow(int window, bool visible) = 0;
+  // Ties a window that is about to be shown modally to the window it belongs to (0: none), so
+  // that the window manager keeps it above that window and minimises the two together. A message
+  // box is also marked as a dialog. Called while the window is hidden.
+  virtual void SetWindowOwner(int window, int owner, bool message_box) = 0;
+  // Gives the window the keyboard: the owner of a modal window takes it back when that closes.
+  virtual void FocusWindow(int window) = 0;
   virtual void Present(const Form& form) = 0;
 
   // Canvas: draws the scene as it stands into the canvas's picture; Present shows it.

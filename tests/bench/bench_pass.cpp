@@ -95,6 +95,10 @@ class PassTimer : public platform::Backend {
     box_shown_ = box_shown_ || (window == box_window_ && visible);
     inner_.ShowWindow(window, visible);
   }
+  void SetWindowOwner(int window, int owner, bool message_box) override {
+    inner_.SetWindowOwner(window, owner, message_box);
+  }
+  void FocusWindow(int window) override { inner_.FocusWindow(window); }
   void Present(const platform::Form& form) override { inner_.Present(form); }
   void RenderCanvas(const platform::Tessor& canvas) override { inner_.RenderCanvas(canvas); }
   // The real pointer calls are made for their cost; the position is the steady hand's.

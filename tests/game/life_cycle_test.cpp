@@ -59,6 +59,7 @@ TEST(LifeCycle, TwoTiltsAndAShotEndTheGameThroughTheClosingWindowWithOrWithoutSo
       SCOPED_TRACE("box " + std::to_string(i) + ": " + box.prompt);
       EXPECT_TRUE(box.show_count == 0 && !seen[i].clock_shown && seen[i].loops == loops)
           << "the pointer shown, the clock hidden and the message sound alone under every box";
+      EXPECT_EQ(box.owner, "frmVorlet");
       if (i == 5) {
         EXPECT_TRUE(box.title == "Sorry:" && box.style == 0 && seen[i].icons == 0);
         EXPECT_EQ(box.prompt, std::to_string(seen[i].score) + " :  G A M E   O V E R ! !");
@@ -71,6 +72,9 @@ TEST(LifeCycle, TwoTiltsAndAShotEndTheGameThroughTheClosingWindowWithOrWithoutSo
       }
     }
     EXPECT_EQ(game.backend.show_count, 0) << "the pointer stays shown on the way out";
+    EXPECT_EQ(KeyboardHandovers(game.backend), std::vector<std::string>(6, "frmVorlet"))
+        << "the play window takes the keyboard back from every box";
+    EXPECT_EQ(ShownOver(game.backend, "frmOrder"), "");
     EXPECT_EQ(game.backend.PlayingLoops(), loops) << "under the closing window";
     EXPECT_EQ(game.backend.sound_calls.empty(), !sound);
   }

@@ -81,6 +81,10 @@ TEST(Pause, EscPausesEscOrContinueResumesAndEnterOnAFreshPauseWindowQuits) {
               sound ? std::set<std::string>{"msgb.daw"} : std::set<std::string>{});
     EXPECT_EQ(game.backend.boxes.size(), 1u) << "no box on the way out";
     EXPECT_EQ(WindowEvents(game.backend, "frmPaused", "destroy"), 2) << "closed, not destroyed";
+    EXPECT_EQ(ShownOver(game.backend, "frmPaused"), "frmVorlet");
+    EXPECT_EQ(ShownOver(game.backend, "frmOrder"), "") << "the closing window stands alone";
+    EXPECT_EQ(KeyboardHandovers(game.backend), std::vector<std::string>(3, "frmVorlet"))
+        << "after the \"Ready:\" box and the two pauses that went on";
     std::vector<uint32_t> songs;
     for (const scripted::SoundCall& call : game.backend.sound_calls) {
       if (call.file == "bird.daw" && call.call == "play") {

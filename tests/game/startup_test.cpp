@@ -69,6 +69,10 @@ TEST(StartUp, SilenceAndADisplayThatIsNotHighColourGiveTheirMessagesInOrder) {
       ASSERT_EQ(BoxTitles(game.backend), titles);
       EXPECT_TRUE(!silent || (boxes[0].prompt == kSoundText && boxes[0].style == 0));
       EXPECT_EQ(game.backend.display_queries, 1 + road.failing_display_queries);
+      for (const scripted::BoxRecord& box : boxes) {
+        EXPECT_EQ(box.owner, "") << "before the start window shows, a box stands alone";
+      }
+      EXPECT_TRUE(game.backend.keyboard.empty());
       if (bits == 16) {
         EXPECT_TRUE(end.stopped && game.program.StartWindow().IsVisible())
             << "the start window waits for the player";
@@ -161,6 +165,10 @@ TEST(StartWindow, InstructionsAsOftenAsWantedThenBegin) {
   game.StopAt(at + 5000);
   ASSERT_TRUE(RunProgram(game).stopped);
   EXPECT_TRUE(game.program.HasPlayWindow() && game.Vorlet().IsVisible());
+  EXPECT_EQ(ShownOver(game.backend, "frmRules"), "frmStart");
+  EXPECT_EQ(KeyboardHandovers(game.backend),
+            (std::vector<std::string>{"frmStart", "frmStart", "frmStart", "frmVorlet"}))
+      << "the start window after each rules window, then the play window after \"Ready:\"";
 }
 
 }  // namespace

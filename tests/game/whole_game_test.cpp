@@ -50,6 +50,14 @@ TEST(WholeGame, FromTheStartWindowThroughBothLevelsToTheClosingWindow) {
   EXPECT_EQ(seen[4].loops, msgb);
   EXPECT_EQ(level2_loops, std::set<std::string>{"theme2.daw"}) << "level 2 has its own music";
   EXPECT_EQ(WindowEvents(game.backend, "frmOrder", "show"), 1);
+
+  // Every box stands over the play window and hands it the keyboard back; the closing window,
+  // which hides the play window, stands alone.
+  for (const scripted::BoxRecord& box : game.backend.boxes) {
+    EXPECT_EQ(box.owner, "frmVorlet") << box.title;
+  }
+  EXPECT_EQ(KeyboardHandovers(game.backend), std::vector<std::string>(5, "frmVorlet"));
+  EXPECT_EQ(ShownOver(game.backend, "frmOrder"), "");
 }
 
 }  // namespace

@@ -83,6 +83,7 @@ void Form::Show() {
   }
   if (!visible_) {
     visible_ = true;
+    runtime_.Raise(*this);
     FocusFirst();
     runtime_.GetBackend().ShowWindow(window_, true);
     Repaint();
@@ -90,9 +91,29 @@ void Form::Show() {
 }
 
 void Form::ShowModal() {
+  if (!loaded_) {
+    Load();
+    if (!loaded_) {
+      return;
+    }
+  }
+  if (!visible_) {
+    // Found after the load, whose handler may hide a window (the closing window hides the play
+    // window), and tied before the show, so that the window manager never stacks it beneath.
+    owner_ = runtime_.WindowBeneath(*this);
+    runtime_.GetBackend().SetWindowOwner(window_, owner_ != nullptr ? owner_->WindowId() : 0,
+                                         IsMessageBox());
+  }
   Show();
-  if (loaded_ && visible_) {
-    runtime_.RunModal(*this);
+  if (!loaded_ || !visible_) {
+    return;
+  }
+  runtime_.RunModal(*this);
+  // Whoever closed it (a key, a click, the window manager), the window beneath takes the keys
+  // again; without a window manager nobody else would hand them over.
+  const Form* owner = std::exchange(owner_, nullptr);
+  if (owner != nullptr && runtime_.IsShowing(owner)) {
+    runtime_.GetBackend().FocusWindow(owner->WindowId());
   }
 }
 

@@ -51,12 +51,17 @@ class Form {
   // Life cycle. Show and ShowModal load the form first when it is not loaded (running Form_Load,
   // which may not return; the form counts as loaded while it runs). ShowModal returns when the
   // form is unloaded or hidden. Unload runs Form_Unload, then hides and destroys the window.
+  // A form shown modally belongs to the window showing beneath it as it opens (none when no
+  // other window shows): it stands above that window, and that window gets the keyboard back
+  // when it closes.
   void Show();
   void ShowModal();
   void Hide();
   void Unload();
   bool IsLoaded() const { return loaded_; }
   bool IsVisible() const { return visible_; }
+  // Message boxes are typed as dialogs for the window manager.
+  virtual bool IsMessageBox() const { return false; }
 
   // Event handlers.
   virtual void Form_Load() {}
@@ -106,6 +111,7 @@ class Form {
   bool visible_ = false;
   bool dirty_ = true;
   int window_ = 0;
+  Form* owner_ = nullptr;  // while shown modally: the window it belongs to
   std::vector<Control*> controls_;
   Control* focused_ = nullptr;
   // The press that waits for its release: its button (0: none) and the control that took it

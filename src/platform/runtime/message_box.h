@@ -18,6 +18,7 @@ class MessageBoxForm : public Form {
   const std::string& Title() const { return title_; }
   int Style() const { return style_; }
   bool HasStopIcon() const { return Icon.Visible(); }
+  bool IsMessageBox() const override { return true; }
 
   void Form_KeyPress(int16_t& key_ascii) override;
   void Form_CloseRequest() override { OKButton.Press(); }

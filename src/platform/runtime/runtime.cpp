@@ -44,10 +44,29 @@ void Runtime::Attach(Form& form) {
 void Runtime::Detach(Form& form) {
   std::erase(forms_, &form);
   std::erase(modal_, &form);
+  std::erase(stacking_, &form);
 }
 
 bool Runtime::IsAttached(const Form* form) const {
   return std::find(forms_.begin(), forms_.end(), form) != forms_.end();
+}
+
+void Runtime::Raise(Form& form) {
+  std::erase(stacking_, &form);
+  stacking_.push_back(&form);
+}
+
+Form* Runtime::WindowBeneath(const Form& form) const {
+  for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it) {
+    if (*it != &form && (*it)->IsLoaded() && (*it)->IsVisible()) {
+      return *it;
+    }
+  }
+  return nullptr;
+}
+
+bool Runtime::IsShowing(const Form* form) const {
+  return IsAttached(form) && form->IsLoaded() && form->IsVisible();
 }
 
 Form* Runtime::FormOfWindow(int window) const {

@@ -66,6 +66,12 @@ class Runtime {
   void Detach(Form& form);
   Form* ModalForm() const { return modal_.empty() ? nullptr : modal_.back(); }
   const std::vector<Form*>& Forms() const { return forms_; }
+  // The form comes to the top as it shows.
+  void Raise(Form& form);
+  // The topmost form that shows, the given one apart; nullptr when none does.
+  Form* WindowBeneath(const Form& form) const;
+  // The form is still there, loaded and shown.
+  bool IsShowing(const Form* form) const;
 
  private:
   bool IsAttached(const Form* form) const;
@@ -81,6 +87,8 @@ class Runtime {
   Picture icon_;
   std::vector<Form*> forms_;
   std::vector<Form*> modal_;
+  // The forms from the bottom up, in the order they last showed.
+  std::vector<Form*> stacking_;
 };
 
 }  // namespace orbelon::platform

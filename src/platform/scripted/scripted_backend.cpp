@@ -164,7 +164,7 @@ int ScriptedBackend::CreateWindow(const Form& form) {
   const int window = next_window_++;
   forms_[window] = &form;
   if (dynamic_cast<const platform::MessageBoxForm*>(&form) == nullptr) {
-    windows.push_back(WindowRecord{form.Name(), "create", now_});
+    windows.push_back(WindowRecord{form.Name(), "create", now_, ""});
   }
   return window;
 }
@@ -175,10 +175,37 @@ void ScriptedBackend::DestroyWindow(int window) {
     throw platform::PlatformError("DestroyWindow: no window " + std::to_string(window));
   }
   if (dynamic_cast<const platform::MessageBoxForm*>(form) == nullptr) {
-    windows.push_back(WindowRecord{form->Name(), "destroy", now_});
+    windows.push_back(WindowRecord{form->Name(), "destroy", now_, ""});
   }
   std::erase(open_boxes_, window);
   forms_.erase(window);
+  owners_.erase(window);
+}
+
+void ScriptedBackend::SetWindowOwner(int window, int owner, bool message_box) {
+  const Form* form = FormOf(window);
+  if (form == nullptr || (owner != 0 && FormOf(owner) == nullptr)) {
+    throw platform::PlatformError("SetWindowOwner: no window " +
+                                  std::to_string(form == nullptr ? window : owner));
+  }
+  if (message_box != (dynamic_cast<const platform::MessageBoxForm*>(form) != nullptr)) {
+    throw std::logic_error("SetWindowOwner: " + form->Name() + " is marked as a box wrongly");
+  }
+  owners_[window] = owner;
+}
+
+void ScriptedBackend::FocusWindow(int window) {
+  const Form* form = FormOf(window);
+  if (form == nullptr) {
+    throw platform::PlatformError("FocusWindow: no window " + std::to_string(window));
+  }
+  keyboard.push_back(WindowRecord{form->Name(), "focus", now_, ""});
+}
+
+std::string ScriptedBackend::OwnerName(int window) const {
+  const auto it = owners_.find(window);
+  const Form* owner = it == owners_.end() ? nullptr : FormOf(it->second);
+  return owner == nullptr ? "" : owner->Name();
 }
 
 void ScriptedBackend::ShowWindow(int window, bool visible) {
@@ -194,11 +221,13 @@ void ScriptedBackend::ShowWindow(int window, bool visible) {
     }
     return;
   }
-  windows.push_back(WindowRecord{form->Name(), visible ? "show" : "hide", now_});
+  windows.push_back(WindowRecord{form->Name(), visible ? "show" : "hide", now_,
+                                 visible ? OwnerName(window) : ""});
 }
 
 void ScriptedBackend::BoxOpened(const platform::MessageBoxForm& box, int window) {
-  const BoxRecord record{box.Title(), box.Prompt(), box.Style(), now_, show_count};
+  const BoxRecord record{box.Title(), box.Prompt(), box.Style(),
+                         now_,        show_count,   OwnerName(window)};
   boxes.push_back(record);
   open_boxes_.push_back(window);
   if (on_box) {

@@ -44,12 +44,14 @@ struct BoxRecord {
   int style = 0;
   uint32_t time = 0;
   int show_count = 0;  // the pointer's show count while the box was open
+  std::string owner;   // the name of the form it belongs to; empty for none
 };
 
 struct WindowRecord {
   std::string form;  // the form's name, e.g. "frmVorlet"
   std::string what;  // "create", "show", "hide", "destroy"
   uint32_t time = 0;
+  std::string owner;  // for a show: the form it was tied to as a modal window; empty for none
 };
 
 class ScriptedBackend : public platform::Backend {
@@ -99,6 +101,8 @@ class ScriptedBackend : public platform::Backend {
   std::vector<SoundCall> sound_calls;
   std::vector<BoxRecord> boxes;
   std::vector<WindowRecord> windows;
+  // The forms handed the keyboard, in order (what: "focus"); boxes included.
+  std::vector<WindowRecord> keyboard;
   int show_count = 0;  // the pointer's show count
   int canvas_renders = 0;
   int presents = 0;  // repaints of any window
@@ -118,6 +122,8 @@ class ScriptedBackend : public platform::Backend {
   int CreateWindow(const Form& form) override;
   void DestroyWindow(int window) override;
   void ShowWindow(int window, bool visible) override;
+  void SetWindowOwner(int window, int owner, bool message_box) override;
+  void FocusWindow(int window) override;
   void Present(const Form& form) override;
   void RenderCanvas(const platform::Tessor& canvas) override;
   void MoveMouseAbsolute(int x, int y) override;
@@ -142,12 +148,15 @@ class ScriptedBackend : public platform::Backend {
   bool RunDue();
   bool HasDue() const;
   void BoxOpened(const platform::MessageBoxForm& box, int window);
+  // The name of the form a window is tied to; empty for none.
+  std::string OwnerName(int window) const;
 
   uint32_t now_ = 0;
   uint64_t order_ = 0;
   std::vector<Scheduled> schedule_;
   std::vector<platform::InputEvent> pending_;
   std::map<int, const Form*> forms_;
+  std::map<int, int> owners_;  // window to the window it is tied to
   int next_window_ = 1;
   platform::PointL pointer_{};
   int box_key_ = 13;

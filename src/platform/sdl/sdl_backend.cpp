@@ -21,6 +21,7 @@
 #include "platform/sdl/keyboard_device.h"
 #include "platform/sdl/mixer_sound.h"
 #include "platform/sdl/pointer.h"
+#include "platform/sdl/window_owner.h"
 #include "platform/sdl/window_table.h"
 
 namespace orbelon::sdl {
@@ -182,6 +183,18 @@ void SdlBackend::ShowWindow(int window, bool visible) {
     glDeleteTextures(1, &entry.texture);
     entry.texture = 0;
   }
+}
+
+void SdlBackend::SetWindowOwner(int window, int owner, bool message_box) {
+  SDL_Window* native = windows_->Get(window).window;
+  TieToOwner(native, owner != 0 ? windows_->Get(owner).window : nullptr, message_box);
+}
+
+void SdlBackend::FocusWindow(int window) {
+  SDL_Window* native = windows_->Get(window).window;
+  // A window manager hands the keyboard to the owner by itself; without one, nobody would.
+  SDL_RaiseWindow(native);
+  SDL_SetWindowInputFocus(native);
 }
 
 void SdlBackend::DrawWindow(const platform::Form& form) {

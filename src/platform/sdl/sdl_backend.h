@@ -48,6 +48,8 @@ class SdlBackend : public platform::Backend {
   int CreateWindow(const platform::Form& form) override;
   void DestroyWindow(int window) override;
   void ShowWindow(int window, bool visible) override;
+  void SetWindowOwner(int window, int owner, bool message_box) override;
+  void FocusWindow(int window) override;
   void Present(const platform::Form& form) override;
 
   void RenderCanvas(const platform::Tessor& canvas) override;

@@ -385,6 +385,26 @@ inline int WindowEvents(const scripted::ScriptedBackend& backend, const std::str
   return count;
 }
 
+// The forms given the keyboard back as boxes and modal windows closed, in order.
+inline std::vector<std::string> KeyboardHandovers(const scripted::ScriptedBackend& backend) {
+  std::vector<std::string> forms;
+  for (const scripted::WindowRecord& record : backend.keyboard) {
+    forms.push_back(record.form);
+  }
+  return forms;
+}
+
+// The form that a form was tied to the last time it showed: empty for none.
+inline std::string ShownOver(const scripted::ScriptedBackend& backend, const std::string& form) {
+  std::string owner = "(never shown)";
+  for (const scripted::WindowRecord& record : backend.windows) {
+    if (record.form == form && record.what == "show") {
+      owner = record.owner;
+    }
+  }
+  return owner;
+}
+
 // The program's folder with every file but one, linked rather than copied. Named after the
 // process, as tests run side by side.
 class FolderWithout {

@@ -64,6 +64,56 @@ TEST_F(Modal, BoxLaysOutItsTextAndStopIconInsideAndKeepsItsBlanks) {
       << "a word longer than a line is cut";
 }
 
+// A modal form belongs to the form showing beneath it as it opens, found after its load and tied
+// before its show; that form gets the keyboard back when it closes, unless it is gone by then.
+TEST_F(Modal, AModalFormBelongsToTheWindowBeneathItAndHandsItTheKeyboardBack) {
+  const auto focused = [&] {
+    std::vector<std::string> names;
+    for (const scripted::WindowRecord& record : backend.keyboard) {
+      names.push_back(record.form);
+    }
+    return names;
+  };
+  const auto shown_over = [&](const std::string& form) {
+    std::string owner = "(not shown)";
+    for (const scripted::WindowRecord& record : backend.windows) {
+      if (record.form == form && record.what == "show") {
+        owner = record.owner;
+      }
+    }
+    return owner;
+  };
+  runtime.MsgBox("before any window", platform::vbOKOnly, "Alone");
+  EXPECT_TRUE(backend.boxes.back().owner.empty() && backend.keyboard.empty());
+
+  TestForm bottom(runtime, "frmBottom");
+  TestForm middle(runtime, "frmMiddle");
+  bottom.Show();
+  backend.After(100, [&] { runtime.MsgBox("box", platform::vbOKOnly, "Over"); });
+  backend.After(500, [&] { middle.Unload(); });
+  middle.ShowModal();
+  EXPECT_EQ(shown_over("frmMiddle"), "frmBottom");
+  EXPECT_EQ(backend.boxes.back().owner, "frmMiddle") << "the topmost window, not the first";
+  EXPECT_EQ(focused(), (std::vector<std::string>{"frmMiddle", "frmBottom"}));
+
+  // Its load hides the only window showing: it stands alone.
+  TestForm hider(runtime, "frmHider");
+  hider.on_load = [&] { bottom.Hide(); };
+  backend.After(100, [&] { hider.Unload(); });
+  hider.ShowModal();
+  EXPECT_EQ(shown_over("frmHider"), "");
+  EXPECT_EQ(focused().size(), 2u) << "the keyboard went to a window that nobody sees";
+
+  // Its owner hidden meanwhile: the keyboard goes nowhere.
+  TestForm dropped(runtime, "frmDropped");
+  bottom.Show();
+  backend.After(100, [&] { bottom.Hide(); });
+  backend.After(200, [&] { dropped.Hide(); });
+  dropped.ShowModal();
+  EXPECT_EQ(shown_over("frmDropped"), "frmBottom");
+  EXPECT_EQ(focused().size(), 2u) << "the keyboard went to a hidden window";
+}
+
 using Timers = RuntimeTest;
 
 TEST_F(Timers, ShortIntervalsTickEvery15Ms) {

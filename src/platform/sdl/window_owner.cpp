@@ -1,0 +1,75 @@
+// Kept apart from the rest of the backend: the X11 headers define names such as None and Status
+// that clash with the runtime's own.
+
+#include "platform/sdl/window_owner.h"
+
+#include <SDL_syswm.h>
+#include <X11/Xatom.h>
+
+#include <vector>
+
+namespace orbelon::sdl {
+
+namespace {
+
+// The atoms of _NET_WM_STATE, the modal state among them once and only while it is asked for.
+// The window is hidden, so the property is ours to write; the window manager reads it at the map.
+void SetModalState(Display* display, Window window, bool modal) {
+  const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
+  const Atom modal_atom = XInternAtom(display, "_NET_WM_STATE_MODAL", False);
+  std::vector<Atom> atoms;
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0;
+  unsigned long left = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(display, window, state, 0, 64, False, XA_ATOM, &type, &format, &count,
+                         &left, &data) == Success &&
+      data != nullptr) {
+    if (type == XA_ATOM && format == 32) {
+      const auto* have = reinterpret_cast<const Atom*>(data);
+      for (unsigned long i = 0; i < count; ++i) {
+        if (have[i] != modal_atom) {
+          atoms.push_back(have[i]);
+        }
+      }
+    }
+    XFree(data);
+  }
+  if (modal) {
+    atoms.push_back(modal_atom);
+  }
+  XChangeProperty(display, window, state, XA_ATOM, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(atoms.data()),
+                  static_cast<int>(atoms.size()));
+}
+
+}  // namespace
+
+void TieToOwner(SDL_Window* window, SDL_Window* owner, bool dialog) {
+  // Elsewhere (Wayland) SDL's call is all there is.
+  if (owner != nullptr) {
+    SDL_SetWindowModalFor(window, owner);
+  }
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+    return;
+  }
+  Display* display = info.info.x11.display;
+  const Window x_window = info.info.x11.window;
+  if (owner == nullptr) {
+    XDeleteProperty(display, x_window, XA_WM_TRANSIENT_FOR);
+  }
+  if (dialog) {
+    const Atom type = XInternAtom(display, "_NET_WM_WINDOW_TYPE", False);
+    const Atom dialog_type = XInternAtom(display, "_NET_WM_WINDOW_TYPE_DIALOG", False);
+    XChangeProperty(display, x_window, type, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&dialog_type), 1);
+  }
+  // A window without an owner would be modal to the whole program: only a box is.
+  SetModalState(display, x_window, owner != nullptr || dialog);
+  XFlush(display);
+}
+
+}  // namespace orbelon::sdl

@@ -1,0 +1,192 @@
+#!/usr/bin/env bash
+# Boxes and windows shown modally belong to the window beneath them. Without a window manager:
+# the "Ready:" box closed by a click on its OK hands the keyboard back to the play window, so Esc
+# pauses with no other click. Under a window manager (openbox): the rules window stays above the
+# start window when the start window is picked, as do the "Ready:" box and the pause window when
+# the play window's title bar is clicked, and the key that closes each then reaches it; the pause
+# window is minimised and restored with the play window; a box that opens right after a click on
+# the board opens above it.
+# Usage: test_owned_windows.sh GAME_DIR OUTPUT_DIR
+set -uo pipefail
+unset DISPLAY
+source "$(dirname "$0")/lib.sh" "$@"
+
+# The program's own windows, by title and size (the frames of a window manager have the sizes
+# of the windows they hold, and the pause and rules windows have no title).
+game_window() {  # game_window TITLE_PATTERN SECONDS [SIZE]
+  local deadline=$((SECONDS + $2)) id
+  while :; do
+    for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+      if [[ $(xdotool getwindowname "$id" 2>/dev/null) =~ $1 ]] &&
+        [[ -z ${3:-} || $(size_of "$id") == "$3" ]]; then
+        echo "$id"
+        return 0
+      fi
+    done
+    ((SECONDS >= deadline)) && return 1
+    sleep 0.1
+  done
+}
+find_pause() { game_window '^$' "$1" 199x188; }
+find_rules() { game_window '^$' "$1" 399x399; }
+
+# A key typed as a player types it, into whatever window has the keyboard.
+type_key() { xdotool key "$1"; }
+
+# The "Ready:" box's OK button, in its client pixels.
+ready_ok=(90 57)
+
+echo "== without a window manager: the keyboard comes back after a click on OK"
+start_program owned-bare dummy
+if start=$(game_window '^Orbelon$' 20) && press "$start" Return &&
+  ready=$(game_window '^Ready:$' 30); then
+  sleep 0.3
+  click "$ready" "${ready_ok[@]}"
+  gone "$ready" 5
+  check "a click on OK closes the \"Ready:\" box" $?
+  sleep 0.3
+  type_key Escape
+  find_pause 3 >/dev/null
+  check "Esc with no other click opens the pause window" $?
+else
+  fail "the game starts"
+fi
+stop_program
+
+openbox --sm-disable >"$out_dir/owned-openbox.log" 2>&1 &
+wm_pid=$!
+trap 'stop_program; kill $wm_pid 2>/dev/null; e2e_cleanup' EXIT
+for _ in $(seq 50); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+
+# The window manager's stacking order, bottom first.
+above() {  # above UPPER LOWER: UPPER stands above LOWER
+  local id i=0 upper=-1 lower=-1
+  for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*#//; s/,/ /g'); do
+    ((id == $1)) && upper=$i
+    ((id == $2)) && lower=$i
+    i=$((i + 1))
+  done
+  ((upper >= 0 && lower >= 0 && upper > lower))
+}
+# A click on the title bar that the window manager draws over the client area.
+click_title_bar() {  # click_title_bar WINDOW
+  local x y
+  read -r x y < <(xwininfo -id "$1" |
+    awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
+  xdotool mousemove "$((x + 60))" "$((y - 8))" click 1
+  sleep 0.5
+}
+minimised() {  # minimised WINDOW
+  xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_HIDDEN ||
+    ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable
+}
+# Closes what a failed check left open, so that the next check starts as it should.
+close_with() {  # close_with WINDOW KEY
+  if ! gone "$1" 0; then
+    press "$1" "$2"
+    gone "$1" 5
+  fi
+}
+
+echo "== openbox: the rules window over the start window"
+start_program owned-desktop dummy
+if start=$(game_window '^Orbelon$' 20); then
+  press "$start" Tab  # to "Instructions"
+  press "$start" Return
+  if rules=$(find_rules 5); then
+    sleep 0.3
+    wmctrl -i -a "$start"
+    sleep 0.5
+    expect "the rules window stays above the start window when that is picked" above "$rules" "$start"
+    # Its top edge stands clear of the start window, wherever that is stacked.
+    click "$rules" 200 20
+    gone "$rules" 5
+    check "a click closes the rules window" $?
+    sleep 0.3
+    # "Instructions" has kept the focus.
+    type_key Return
+    if rules=$(find_rules 3); then
+      pass "the start window takes Enter again"
+      click "$rules" 200 20
+      gone "$rules" 5
+    else
+      fail "the start window takes Enter again"
+    fi
+  else
+    fail "\"Instructions\" opens the rules window"
+  fi
+else
+  fail "the start window opens"
+fi
+
+echo "== openbox: the \"Ready:\" box and the pause window over the play window"
+if [[ -n ${start:-} ]] && press "$start" Tab && press "$start" Return &&
+  ready=$(game_window '^Ready:$' 30) && play=$(game_window '^Orbelon V3\.01' 5); then
+  sleep 0.3
+  click_title_bar "$play"
+  expect "the \"Ready:\" box stays above the play window whose title bar was clicked" \
+    above "$ready" "$play"
+  type_key Return
+  expect "Enter then closes the \"Ready:\" box" gone "$ready" 3
+  close_with "$ready" Return
+  sleep 0.5
+
+  press "$play" Escape
+  if pause=$(find_pause 5); then
+    sleep 0.3
+    click_title_bar "$play"
+    expect "the pause window stays above the play window whose title bar was clicked" \
+      above "$pause" "$play"
+    type_key Escape
+    expect "Esc then continues the game" gone "$pause" 3
+    close_with "$pause" Escape
+  else
+    fail "Esc opens the pause window"
+  fi
+  sleep 0.5
+
+  press "$play" Escape
+  if pause=$(find_pause 5); then
+    sleep 0.3
+    xdotool windowminimize "$play"
+    sleep 0.5
+    expect "the pause window is minimised with the play window" minimised "$pause"
+    wmctrl -i -a "$play"
+    sleep 0.5
+    expect "and comes back above it" above "$pause" "$play"
+    type_key Escape
+    expect "where Esc continues the game" gone "$pause" 3
+    close_with "$pause" Escape
+  else
+    fail "Esc opens the pause window again"
+  fi
+
+  echo "== openbox: a box that opens right after a click on the board"
+  sleep 0.5
+  # The board tipped over in strokes, each with a click on the board behind it, and one more
+  # click on the board as soon as the "TILT !!!" box is seen: the window manager takes that one
+  # while the box is still opening.
+  tilt=
+  for _ in $(seq 12); do
+    xdotool mousemove_relative -- 0 250 click 1
+    tilt=$(game_window '^Sorry:$' 0) && break
+    sleep 0.05
+  done
+  [[ -n $tilt ]] || tilt=$(game_window '^Sorry:$' 5)
+  if [[ -n $tilt ]]; then
+    xdotool mousemove --window "$play" 100 100 click 1
+    sleep 0.5
+    expect "the \"TILT !!!\" box opens above the play window clicked as it opens" \
+      above "$tilt" "$play"
+    import -window root "$out_dir/owned-tilt.png" 2>/dev/null
+  else
+    fail "the board tips over"
+  fi
+else
+  fail "the game starts"
+fi
+
+finish
