@@ -20,16 +20,16 @@ bool IsSansAlias(const std::string& family) {
 }
 
 // The file fontconfig gives for the family; with exact, only a face of that very family counts.
-std::string Match(const std::string& family, bool bold, bool italic, bool exact) {
+std::string Match(FcConfig* config, const std::string& family, bool bold, bool italic, bool exact) {
   FcPattern* pattern = FcPatternCreate();
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
   FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcConfigSubstitute(config, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPattern* match = FcFontMatch(config, pattern, &result);
   FcPatternDestroy(pattern);
   std::string file;
   if (match != nullptr) {
@@ -54,20 +54,27 @@ int PointsToPixels(float points) {
 }
 
 std::string FontLibrary::FindFile(const std::string& family, bool bold, bool italic) {
-  if (FcInit() != FcTrue) {
+  // A configuration of our own rather than fontconfig's default one: it goes with this library,
+  // and all that fontconfig loaded for it with it. The default one lives to the end of the
+  // process, and the FcFini that would free it ends the process instead where anything still
+  // holds a fontconfig object, another library's or a pattern we forgot.
+  if (config_ == nullptr) {
+    config_ = FcInitLoadConfigAndFonts();
+  }
+  if (config_ == nullptr) {
     throw platform::PlatformError("cannot start fontconfig to find the font " + family);
   }
   std::string file;
   if (IsSansAlias(family)) {
     for (const char* sans : kSansFamilies) {
-      file = Match(sans, bold, italic, true);
+      file = Match(config_, sans, bold, italic, true);
       if (!file.empty()) {
         return file;
       }
     }
-    file = Match("sans-serif", bold, italic, false);
+    file = Match(config_, "sans-serif", bold, italic, false);
   } else {
-    file = Match(family, bold, italic, false);
+    file = Match(config_, family, bold, italic, false);
   }
   if (file.empty()) {
     throw platform::PlatformError("no font file found for " + family);
@@ -86,6 +93,9 @@ FontLibrary::~FontLibrary() {
     TTF_CloseFont(font);
   }
   TTF_Quit();
+  if (config_ != nullptr) {
+    FcConfigDestroy(config_);
+  }
 }
 
 TTF_Font* FontLibrary::Get(const platform::Font& font) {

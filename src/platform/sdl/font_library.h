@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include <SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
 
 #include "platform/runtime/controls.h"
 
@@ -23,12 +24,13 @@ class FontLibrary {
   // Throws PlatformError when no font file can be found or opened.
   TTF_Font* Get(const platform::Font& font);
 
-  // The file that stands in for a family, for tests and messages.
-  static std::string FindFile(const std::string& family, bool bold, bool italic);
-
  private:
+  // The file that stands in for a family.
+  std::string FindFile(const std::string& family, bool bold, bool italic);
+
   using Key = std::tuple<std::string, int, bool, bool, bool>;
   std::map<Key, TTF_Font*> fonts_;
+  FcConfig* config_ = nullptr;  // loaded at the first look-up
 };
 
 // Pixels of a font size in points on a 96 dots-per-inch screen.
