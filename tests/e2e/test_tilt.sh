@@ -48,6 +48,26 @@ roll_change=$(differ still-1 rolled)
 echo "canvas pixels changed since the start: $roll_change"
 check "the ball has rolled away from its start" \
   "$( ((roll_change > 3000 && roll_change > 3 * noise)); echo $?)"
+# Another program's window over the labels below the canvas, then gone: the play window draws
+# what it uncovered again, though each pass sends the screen only its canvas.
+labels() { import -window "$play" -crop 150x80+0+372 +repage "$out_dir/tilt-labels-$1.png"; }
+labels before
+read -r x y < <(xdotool getwindowgeometry --shell "$play" | awk -F= '$1 == "X" {x = $2}
+  $1 == "Y" {y = $2} END {print x, y}')
+xmessage -geometry "200x70+$x+$((y + 380))" "over the labels" &
+cover_pid=$!
+sleep 0.5
+labels covered
+kill "$cover_pid"
+wait "$cover_pid" 2>/dev/null
+sleep 0.3
+labels after
+covered=$(compare -metric AE "$out_dir/tilt-labels-before.png" "$out_dir/tilt-labels-covered.png" \
+  null: 2>&1 | cut -d' ' -f1)
+uncovered=$(compare -metric AE "$out_dir/tilt-labels-before.png" "$out_dir/tilt-labels-after.png" \
+  null: 2>&1 | cut -d' ' -f1)
+echo "label pixels changed: covered $covered, uncovered again $uncovered"
+check "what another window covered is drawn again" "$( ((covered > 1000 && uncovered == 0)); echo $?)"
 check "no box interrupted the play" "$(! xdotool search --onlyvisible --name '^(Sorry|Ready):$' >/dev/null; echo $?)"
 kill -0 "$program_pid" 2>/dev/null
 check "the program is still running" $?

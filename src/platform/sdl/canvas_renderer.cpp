@@ -90,8 +90,9 @@ void CanvasRenderer::DrawItem(const scene::DrawItem& item, const ViewVolume& see
   }
   // A power of 0 would make every lit point a highlight; it means none.
   const float power = mesh.has_material ? mesh.power : 0.0f;
-  Use(programs_.For(buffers.flat_faces && power <= 0.0f ? Lighting::PerVertex
-                                                        : Lighting::PerPixel));
+  Use(programs_.For(power > 0.0f         ? Lighting::Highlight
+                    : buffers.flat_faces ? Lighting::Flat
+                                         : Lighting::Smooth));
 
   glm::mat3 normal_matrix = glm::transpose(glm::inverse(glm::mat3(item.world)));
   glUniformMatrix4fv(current_->world, 1, GL_FALSE, &item.world[0][0]);
@@ -105,8 +106,10 @@ void CanvasRenderer::DrawItem(const scene::DrawItem& item, const ViewVolume& see
     glActiveTexture(GL_TEXTURE0);
     cache_.TextureId(mesh.texture);
   }
-  glUniform1f(current_->power, power);
-  glUniform3fv(current_->specular, 1, &mesh.specular[0]);
+  if (power > 0.0f) {
+    glUniform1f(current_->power, power);
+    glUniform3fv(current_->specular, 1, &mesh.specular[0]);
+  }
   glBindVertexArray(buffers.vertex_array);
   glDrawElements(GL_TRIANGLES, buffers.index_count, GL_UNSIGNED_INT, nullptr);
 }

@@ -9,14 +9,17 @@
 
 namespace orbelon::sdl {
 
-// Where the light is worked out. Per pixel in general. Per vertex where that gives the same
-// pixels: faces that are flat with their normal across them, and no highlight. There the lit
-// colour is the same all over each face, and the software renderer is spared most of its
-// cost. With a highlight the view direction changes across a face, so it stays per pixel.
-enum class Lighting { PerVertex, PerPixel };
+// How the light of the corners spreads across a face. Every corner is lit (Gouraud), as the
+// scene API the game was written for lit its meshes.
+//  - Flat: one colour over each face, that of its first corner. Where a face has one normal at
+//    its three corners and no highlight, every corner gets the same light anyway, and the
+//    renderer is spared spreading it.
+//  - Smooth: the light of the corners blended across the face.
+//  - Highlight: the same, with the material's highlight worked out at each corner beside it.
+enum class Lighting { Flat, Smooth, Highlight };
 
-// The two shaders of the scene, each compiled on first use. Only two, though a shader made for
-// each kind of surface would run faster: every program costs about a megabyte of memory.
+// The shaders of the scene, each compiled on first use; every program costs about a megabyte
+// of memory, and the game's own materials never need the third.
 class ScenePrograms {
  public:
   struct Program {
@@ -29,7 +32,7 @@ class ScenePrograms {
   Program& For(Lighting lighting);
 
  private:
-  std::array<std::unique_ptr<Program>, 2> programs_;
+  std::array<std::unique_ptr<Program>, 3> programs_;
 };
 
 }  // namespace orbelon::sdl

@@ -21,6 +21,7 @@
 #include "platform/sdl/keyboard_device.h"
 #include "platform/sdl/mixer_sound.h"
 #include "platform/sdl/pointer.h"
+#include "platform/sdl/screen_copy.h"
 #include "platform/sdl/window_owner.h"
 #include "platform/sdl/window_table.h"
 
@@ -116,8 +117,12 @@ SdlBackend::SdlBackend() {
   probe_ = std::make_unique<DrawProbe>();
   windows_ = std::make_unique<WindowTable>(*context_);
   pointer_ = std::make_unique<Pointer>();
-  events_ = std::make_unique<EventSource>(*windows_, *pointer_,
-                                          [this](const platform::Form& form) { Present(form); });
+  screen_copy_ = std::make_unique<ScreenCopy>();
+  // What was uncovered on the screen may be anywhere in the window.
+  events_ = std::make_unique<EventSource>(*windows_, *pointer_, [this](const platform::Form& form) {
+    whole_.erase(form.WindowId());
+    Present(form);
+  });
   SDL_StartTextInput();
 }
 
@@ -165,6 +170,7 @@ int SdlBackend::CreateWindow(const platform::Form& form) {
 void SdlBackend::DestroyWindow(int window) {
   context_->MakeCurrent(nullptr);
   renderer_->DropWindow(window);
+  whole_.erase(window);
   windows_->Destroy(window);
 }
 
@@ -197,19 +203,25 @@ void SdlBackend::FocusWindow(int window) {
   SDL_SetWindowInputFocus(native);
 }
 
-void SdlBackend::DrawWindow(const platform::Form& form) {
-  WindowTable::Entry& entry = windows_->Get(form.WindowId());
+std::vector<SDL_Rect> SdlBackend::DrawWindow(const platform::Form& form) {
+  const int id = form.WindowId();
+  WindowTable::Entry& entry = windows_->Get(id);
   windows_->Follow(entry);
   context_->MakeCurrent(entry.window);
+  const auto held = whole_.find(id);
+  bool whole = !screen_copy_->Available(entry.window) || held == whole_.end() ||
+               held->second != std::pair{entry.width, entry.height};
   std::string signature = FormSignature(form);
   if (entry.texture == 0 || signature != entry.signature) {
     SurfacePtr picture = painter_->Compose(form);
     WindowTable::Upload(entry, picture.get());
     entry.signature = std::move(signature);
+    whole = true;
   }
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_BLEND);
+  const SDL_Rect window{0, 0, entry.width, entry.height};
   // Each canvas is shown pixel for pixel from its top-left corner (OpenGL counts rows from the
   // bottom), cut at the window's edges.
   std::vector<std::pair<SDL_Rect, GLuint>> canvases;
@@ -227,30 +239,47 @@ void SdlBackend::DrawWindow(const platform::Form& form) {
         {SDL_Rect{at.x, entry.height - at.y - target->Height(), target->Width(), target->Height()},
          target->ColorTexture()});
   }
-  glViewport(0, 0, entry.width, entry.height);
-  if (canvases.empty()) {
-    renderer_->Quads().Draw(entry.texture, true);
-  } else {
-    // The canvas covers its rectangle anyway; drawn in software, the form's picture under it
-    // would cost as much as the canvas itself, every pass.
-    glEnable(GL_SCISSOR_TEST);
-    for (const SDL_Rect& band :
-         BandsAround(SDL_Rect{0, 0, entry.width, entry.height}, canvases.front().first)) {
-      glScissor(band.x, band.y, band.w, band.h);
+  std::vector<SDL_Rect> drawn;
+  if (whole) {
+    drawn.push_back(window);
+    glViewport(0, 0, entry.width, entry.height);
+    if (canvases.empty()) {
       renderer_->Quads().Draw(entry.texture, true);
+    } else {
+      // The canvas covers its rectangle anyway; drawn in software, the form's picture under it
+      // would cost as much as the canvas itself.
+      glEnable(GL_SCISSOR_TEST);
+      for (const SDL_Rect& band : BandsAround(window, canvases.front().first)) {
+        glScissor(band.x, band.y, band.w, band.h);
+        renderer_->Quads().Draw(entry.texture, true);
+      }
+      glDisable(GL_SCISSOR_TEST);
     }
-    glDisable(GL_SCISSOR_TEST);
   }
   for (const auto& [at, texture] : canvases) {
     glViewport(at.x, at.y, at.w, at.h);
     renderer_->Quads().Draw(texture, false);
+    SDL_Rect seen{};
+    if (!whole && SDL_IntersectRect(&at, &window, &seen) == SDL_TRUE) {
+      drawn.push_back(seen);
+    }
   }
+  return drawn;
 }
 
 void SdlBackend::Present(const platform::Form& form) {
   DrawProbe::Scope probe(*probe_, DrawProbe::Part::Windows);
-  DrawWindow(form);
-  SDL_GL_SwapWindow(windows_->Get(form.WindowId()).window);
+  const std::vector<SDL_Rect> drawn = DrawWindow(form);
+  const WindowTable::Entry& entry = windows_->Get(form.WindowId());
+  if (!screen_copy_->Available(entry.window)) {
+    SDL_GL_SwapWindow(entry.window);
+    return;
+  }
+  // The rest of the window is on the screen already, and stays in the back buffer as it is.
+  for (const SDL_Rect& rect : drawn) {
+    ScreenCopy::Copy(entry.window, rect);
+  }
+  whole_[form.WindowId()] = {entry.width, entry.height};
 }
 
 Pixels SdlBackend::ReadWindowPixels(const platform::Form& form) {

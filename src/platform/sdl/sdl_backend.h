@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/backend.h"
+
+struct SDL_Rect;
 
 namespace orbelon::sdl {
 
@@ -17,6 +20,7 @@ class CanvasRenderer;
 class Pointer;
 class EventSource;
 class DrawProbe;
+class ScreenCopy;
 
 // An image read back from the GPU: 8-bit RGBA rows from the top.
 struct Pixels {
@@ -71,7 +75,10 @@ class SdlBackend : public platform::Backend {
 
  private:
   SdlBackend();
-  void DrawWindow(const platform::Form& form);
+  // Draws the window into its back buffer and gives the rectangles drawn, in OpenGL's window
+  // coordinates: the whole window when its back buffer may not hold all of its picture (or the
+  // form's picture changed), else only the canvases, which change every pass.
+  std::vector<SDL_Rect> DrawWindow(const platform::Form& form);
 
   std::unique_ptr<GlContext> context_;
   std::unique_ptr<FontLibrary> fonts_;
@@ -81,6 +88,10 @@ class SdlBackend : public platform::Backend {
   std::unique_ptr<Pointer> pointer_;
   std::unique_ptr<EventSource> events_;
   std::unique_ptr<DrawProbe> probe_;
+  std::unique_ptr<ScreenCopy> screen_copy_;
+  // The windows whose back buffer and screen hold their whole picture, with the size it was
+  // drawn at. Only where rectangles can be copied to the screen: a swap leaves nothing behind.
+  std::map<int, std::pair<int, int>> whole_;
   int display_bits_ = 0;
 };
 

@@ -162,6 +162,29 @@ TEST_F(SceneOnCanvas, DecalsBackgroundImageAndTheCanvasInItsWindow) {
   EXPECT_TRUE(ColourAt(canvas, 165, 50, white)) << "and its white, filtered as any texture";
 }
 
+// Pass after pass, a window sends the screen only its canvas; what else changed must still show.
+TEST_F(SceneOnCanvas, TheWindowFollowsItsCanvasAndItsFormPassAfterPass) {
+  AddQuad(-4, -1, -1, 1, 10).SetColorRGB(1, 0, 0);
+  form.Show();
+  form.canvas.Render();
+  Backend().Present(form);
+  scene.SetSceneBackgroundRGB(1, 1, 0);
+  form.canvas.Render();
+  Backend().Present(form);
+  sdl::Pixels window = Backend().ReadWindowPixels(form);
+  EXPECT_TRUE(ColourAt(window, 180, 85, {255, 255, 0})) << "the canvas of the latest pass";
+  EXPECT_TRUE(ColourAt(window, 5, 5, kGround, 0)) << "the form around it, drawn before";
+
+  form.SetBackColor(platform::RGB(128, 0, 128));
+  form.canvas.Render();
+  Backend().Present(form);
+  window = Backend().ReadWindowPixels(form);
+  for (auto [x, y] : {std::pair{5, 5}, std::pair{215, 175}, std::pair{5, 85}, std::pair{215, 85}}) {
+    EXPECT_TRUE(ColourAt(window, x, y, {128, 0, 128}, 0)) << "the form's new colour";
+  }
+  EXPECT_TRUE(ColourAt(window, 180, 85, {255, 255, 0})) << "and the canvas over it";
+}
+
 // How many pixels of two pictures of one size differ by more than a few steps.
 int PixelsThatDiffer(const sdl::Pixels& a, const sdl::Pixels& b) {
   int count = 0;

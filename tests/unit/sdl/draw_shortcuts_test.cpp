@@ -1,5 +1,6 @@
 // What the renderer leaves out or works out once: meshes outside the view, and the light of flat
-// faces per corner instead of per pixel. A wrong answer either way changes the picture.
+// faces taken from one corner instead of spread across them. A wrong answer either way changes the
+// picture.
 
 #include <gtest/gtest.h>
 
