@@ -54,6 +54,34 @@ if [[ -z ${DISPLAY:-} ]]; then
   fi
 fi
 
+# A desktop as players have it: a window manager (openbox) beside the display, stopped at the end.
+start_window_manager() {  # start_window_manager LOG
+  openbox --sm-disable >"$out_dir/$1-openbox.log" 2>&1 &
+  wm_pid=$!
+  trap 'stop_program; kill $wm_pid 2>/dev/null; e2e_cleanup' EXIT
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+}
+
+# The program's own windows, by title and, where given, size. Under a window manager the frames
+# have the sizes of the windows they hold, so the program's windows are picked by its process id.
+game_window() {  # game_window TITLE_PATTERN SECONDS [SIZE]
+  local deadline=$((SECONDS + $2)) id
+  while :; do
+    for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+      if [[ $(xdotool getwindowname "$id" 2>/dev/null) =~ $1 ]] &&
+        [[ -z ${3:-} || $(size_of "$id") == "$3" ]]; then
+        echo "$id"
+        return 0
+      fi
+    done
+    ((SECONDS >= deadline)) && return 1
+    sleep 0.1
+  done
+}
+
 # A key left down in the server by an earlier client would repeat into our windows.
 xdotool keyup Return Escape space 2>/dev/null
 

@@ -10,30 +10,7 @@ set -uo pipefail
 unset DISPLAY
 source "$(dirname "$0")/lib.sh" "$@"
 
-openbox --sm-disable >"$out_dir/desktop-openbox.log" 2>&1 &
-wm_pid=$!
-trap 'stop_program; kill $wm_pid 2>/dev/null; e2e_cleanup' EXIT
-for _ in $(seq 50); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
-
-# The frames of the window manager have the sizes of the windows they hold: the program's own
-# windows are picked by its process id.
-game_window() {  # game_window TITLE_PATTERN SECONDS [SIZE]
-  local deadline=$((SECONDS + $2)) id
-  while :; do
-    for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
-      if [[ $(xdotool getwindowname "$id" 2>/dev/null) =~ $1 ]] &&
-        [[ -z ${3:-} || $(size_of "$id") == "$3" ]]; then
-        echo "$id"
-        return 0
-      fi
-    done
-    ((SECONDS >= deadline)) && return 1
-    sleep 0.2
-  done
-}
+start_window_manager desktop
 
 # The icon as the window manager reads it (width, height, then ARGB pixels), against the file.
 icon_is_the_programs() {  # icon_is_the_programs WINDOW

@@ -11,22 +11,6 @@ set -uo pipefail
 unset DISPLAY
 source "$(dirname "$0")/lib.sh" "$@"
 
-# The program's own windows, by title and size (the frames of a window manager have the sizes
-# of the windows they hold, and the pause and rules windows have no title).
-game_window() {  # game_window TITLE_PATTERN SECONDS [SIZE]
-  local deadline=$((SECONDS + $2)) id
-  while :; do
-    for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
-      if [[ $(xdotool getwindowname "$id" 2>/dev/null) =~ $1 ]] &&
-        [[ -z ${3:-} || $(size_of "$id") == "$3" ]]; then
-        echo "$id"
-        return 0
-      fi
-    done
-    ((SECONDS >= deadline)) && return 1
-    sleep 0.1
-  done
-}
 find_pause() { game_window '^$' "$1" 199x188; }
 find_rules() { game_window '^$' "$1" 399x399; }
 
@@ -53,13 +37,7 @@ else
 fi
 stop_program
 
-openbox --sm-disable >"$out_dir/owned-openbox.log" 2>&1 &
-wm_pid=$!
-trap 'stop_program; kill $wm_pid 2>/dev/null; e2e_cleanup' EXIT
-for _ in $(seq 50); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
+start_window_manager owned
 
 # The window manager's stacking order, bottom first.
 above() {  # above UPPER LOWER: UPPER stands above LOWER
