@@ -44,26 +44,34 @@ SDL_Rect PixelRect(const platform::Rect& twips) {
 SurfacePtr FormPainter::Compose(const platform::Form& form) {
   SDL_Rect client = ClientRect(form);
   SurfacePtr surface = MakeSurface(client.w, client.h);
-  Fill(surface.get(), client, WindowsColor(form.BackColor()));
-  DrawPicture(surface.get(), form.GetPicture(), 0, 0, client);
+  Repaint(form, surface.get(), client);
+  return surface;
+}
+
+void FormPainter::Repaint(const platform::Form& form, SDL_Surface* picture, const SDL_Rect& area) {
+  const SDL_Rect client = ClientRect(form);
+  const ClipScope cut(picture, area);
+  Fill(picture, client, WindowsColor(form.BackColor()));
+  DrawPicture(picture, form.GetPicture(), 0, 0, client);
 
   bool any_button_focused = dynamic_cast<const CommandButton*>(form.FocusedControl()) != nullptr;
   for (const platform::Control* control : form.Controls()) {
-    if (!control->Visible()) {
+    // Each control paints within its own rectangle; one outside the area has nothing to add.
+    const SDL_Rect bounds = PixelRect(control->Bounds());
+    if (!control->Visible() || SDL_HasIntersection(&bounds, &area) == SDL_FALSE) {
       continue;
     }
     bool focused = control == form.FocusedControl();
     if (auto* label = dynamic_cast<const Label*>(control)) {
-      Paint(surface.get(), *label);
+      Paint(picture, *label);
     } else if (auto* box = dynamic_cast<const TextBox*>(control)) {
-      Paint(surface.get(), *box);
+      Paint(picture, *box);
     } else if (auto* image = dynamic_cast<const Image*>(control)) {
-      Paint(surface.get(), *image);
+      Paint(picture, *image);
     } else if (auto* button = dynamic_cast<const CommandButton*>(control)) {
-      Paint(surface.get(), *button, focused, any_button_focused);
+      Paint(picture, *button, focused, any_button_focused);
     }
   }
-  return surface;
 }
 
 void FormPainter::Paint(SDL_Surface* surface, const Label& label) {
@@ -112,49 +120,81 @@ void FormPainter::Paint(SDL_Surface* surface, const CommandButton& button, bool 
   }
 }
 
-std::string FormSignature(const platform::Form& form) {
-  std::string out;
-  out.reserve(512);
-  auto add = [&out](auto value) {
+FormLook LookOf(const platform::Form& form) {
+  FormLook look;
+  auto add = [](std::string& out, auto value) {
     out += std::to_string(value);
     out += ',';
   };
-  add(form.ClientWidth());
-  add(form.ClientHeight());
-  add(form.BackColor());
-  add(reinterpret_cast<uintptr_t>(form.GetPicture().get()));
-  add(reinterpret_cast<uintptr_t>(form.FocusedControl()));
+  add(look.form, form.ClientWidth());
+  add(look.form, form.ClientHeight());
+  add(look.form, form.BackColor());
+  add(look.form, reinterpret_cast<uintptr_t>(form.GetPicture().get()));
+  add(look.form, reinterpret_cast<uintptr_t>(form.FocusedControl()));
   for (const platform::Control* control : form.Controls()) {
     if (!control->Visible()) {
       continue;
     }
-    out += '|';
-    add(reinterpret_cast<uintptr_t>(control));
-    platform::Rect r = control->Bounds();
-    add(r.left);
-    add(r.top);
-    add(r.width);
-    add(r.height);
+    FormLook::Part part{control, PixelRect(control->Bounds()), {}};
+    std::string& out = part.look;
     if (auto* label = dynamic_cast<const Label*>(control)) {
       out += label->Caption() + '\x01';
-      add(label->ForeColor());
-      add(label->BackColor());
-      add(static_cast<int>(label->GetAlignment()));
-      add(label->Transparent());
+      add(out, label->ForeColor());
+      add(out, label->BackColor());
+      add(out, static_cast<int>(label->GetAlignment()));
+      add(out, label->Transparent());
       AppendFont(out, label->GetFont());
     } else if (auto* box = dynamic_cast<const TextBox*>(control)) {
       out += box->Text() + '\x01';
-      add(box->BackColor());
+      add(out, box->BackColor());
     } else if (auto* image = dynamic_cast<const Image*>(control)) {
-      add(reinterpret_cast<uintptr_t>(image->GetPicture().get()));
-      add(image->Border());
+      add(out, reinterpret_cast<uintptr_t>(image->GetPicture().get()));
+      add(out, image->Border());
     } else if (auto* button = dynamic_cast<const CommandButton*>(control)) {
       out += button->Caption() + '\x01';
-      add(button->Default());
+      add(out, button->Default());
       AppendFont(out, button->GetFont());
     }
+    look.controls.push_back(std::move(part));
   }
-  return out;
+  return look;
+}
+
+std::optional<SDL_Rect> ChangedArea(const FormLook& before, const FormLook& after,
+                                    const SDL_Rect& client) {
+  if (before.form != after.form || before.controls.size() != after.controls.size()) {
+    return client;
+  }
+  std::optional<SDL_Rect> area;
+  auto take = [&area](const SDL_Rect& rect) {
+    if (rect.w <= 0 || rect.h <= 0) {
+      return;
+    }
+    if (!area) {
+      area = rect;
+    } else {
+      SDL_UnionRect(&*area, &rect, &*area);
+    }
+  };
+  for (size_t i = 0; i < after.controls.size(); ++i) {
+    const FormLook::Part& was = before.controls[i];
+    const FormLook::Part& is = after.controls[i];
+    if (was.control != is.control) {
+      return client;
+    }
+    if (was.look != is.look || !SDL_RectEquals(&was.rect, &is.rect)) {
+      take(was.rect);
+      take(is.rect);
+    }
+  }
+  if (area) {
+    SDL_Rect seen{};
+    if (SDL_IntersectRect(&*area, &client, &seen) == SDL_FALSE) {
+      return std::nullopt;
+    }
+    area = seen;
+  }
+  return area;
 }
 
 }  // namespace orbelon::sdl

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/sdl/font_library.h"
 #include "platform/sdl/surface_drawing.h"
@@ -24,6 +26,9 @@ class FormPainter {
   explicit FormPainter(FontLibrary& fonts) : fonts_(fonts) {}
 
   SurfacePtr Compose(const platform::Form& form);
+  // Paints the area of a picture that Compose made of this form again, exactly as Compose
+  // would paint it now; nothing outside the area changes.
+  void Repaint(const platform::Form& form, SDL_Surface* picture, const SDL_Rect& area);
 
  private:
   void Paint(SDL_Surface* surface, const platform::Label& label);
@@ -35,8 +40,24 @@ class FormPainter {
   FontLibrary& fonts_;
 };
 
-// Everything that Compose reads of a form, as text: while it stays the same, so does the picture.
-std::string FormSignature(const platform::Form& form);
+// Everything that Compose reads of a form, as text: the form's own part, then each visible
+// control's with the rectangle it paints in. While it stays the same, so does the picture.
+struct FormLook {
+  struct Part {
+    const platform::Control* control = nullptr;
+    SDL_Rect rect{};
+    std::string look;
+  };
+  std::string form;
+  std::vector<Part> controls;
+};
+FormLook LookOf(const platform::Form& form);
+
+// Where the picture of a form looking like `after` differs from one looking like `before`:
+// nothing, the rectangles of the controls that changed (before and after), or the whole client
+// area when the form itself or its list of visible controls changed.
+std::optional<SDL_Rect> ChangedArea(const FormLook& before, const FormLook& after,
+                                    const SDL_Rect& client);
 
 // A form's client size in pixels (at least 1 x 1).
 SDL_Rect ClientRect(const platform::Form& form);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -188,6 +189,7 @@ void SdlBackend::ShowWindow(int window, bool visible) {
     // windows on screen.
     glDeleteTextures(1, &entry.texture);
     entry.texture = 0;
+    entry.picture.reset();
   }
 }
 
@@ -211,13 +213,25 @@ std::vector<SDL_Rect> SdlBackend::DrawWindow(const platform::Form& form) {
   const auto held = whole_.find(id);
   bool whole = !screen_copy_->Available(entry.window) || held == whole_.end() ||
                held->second != std::pair{entry.width, entry.height};
-  std::string signature = FormSignature(form);
-  if (entry.texture == 0 || signature != entry.signature) {
-    SurfacePtr picture = painter_->Compose(form);
-    WindowTable::Upload(entry, picture.get());
-    entry.signature = std::move(signature);
-    whole = true;
+  // What changed of the form's picture: a label's new caption repaints, sends and shows only
+  // the label's rectangle.
+  FormLook look = LookOf(form);
+  const SDL_Rect client = ClientRect(form);
+  std::optional<SDL_Rect> changed;
+  if (entry.texture == 0 || !entry.picture) {
+    changed = client;
+  } else {
+    changed = ChangedArea(entry.look, look, client);
   }
+  if (changed && SDL_RectEquals(&*changed, &client)) {
+    entry.picture = painter_->Compose(form);
+    WindowTable::Upload(entry);
+    whole = true;
+  } else if (changed) {
+    painter_->Repaint(form, entry.picture.get(), *changed);
+    WindowTable::UploadPart(entry, *changed);
+  }
+  entry.look = std::move(look);
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_BLEND);
@@ -240,20 +254,33 @@ std::vector<SDL_Rect> SdlBackend::DrawWindow(const platform::Form& form) {
          target->ColorTexture()});
   }
   std::vector<SDL_Rect> drawn;
-  if (whole) {
-    drawn.push_back(window);
+  // The part of the form's picture to draw, in OpenGL's rows.
+  SDL_Rect part = window;
+  if (!whole && changed) {
+    part = SDL_Rect{changed->x, entry.height - changed->y - changed->h, changed->w, changed->h};
+  }
+  if (whole || changed) {
     glViewport(0, 0, entry.width, entry.height);
-    if (canvases.empty()) {
-      renderer_->Quads().Draw(entry.texture, true);
-    } else {
-      // The canvas covers its rectangle anyway; drawn in software, the form's picture under it
-      // would cost as much as the canvas itself.
-      glEnable(GL_SCISSOR_TEST);
-      for (const SDL_Rect& band : BandsAround(window, canvases.front().first)) {
-        glScissor(band.x, band.y, band.w, band.h);
-        renderer_->Quads().Draw(entry.texture, true);
+    glEnable(GL_SCISSOR_TEST);
+    // The canvas covers its rectangle anyway; drawn in software, the form's picture under it
+    // would cost as much as the canvas itself.
+    const std::vector<SDL_Rect> bands = canvases.empty()
+                                            ? std::vector<SDL_Rect>{window}
+                                            : BandsAround(window, canvases.front().first);
+    for (const SDL_Rect& band : bands) {
+      SDL_Rect cut{};
+      if (SDL_IntersectRect(&band, &part, &cut) == SDL_FALSE) {
+        continue;
       }
-      glDisable(GL_SCISSOR_TEST);
+      glScissor(cut.x, cut.y, cut.w, cut.h);
+      renderer_->Quads().Draw(entry.texture, true);
+      if (!whole) {
+        drawn.push_back(cut);
+      }
+    }
+    glDisable(GL_SCISSOR_TEST);
+    if (whole) {
+      drawn.push_back(window);
     }
   }
   for (const auto& [at, texture] : canvases) {

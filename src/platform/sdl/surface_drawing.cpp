@@ -27,6 +27,19 @@ void VerticalLine(SDL_Surface* surface, int x, int y, int height, SDL_Color colo
 
 }  // namespace
 
+ClipScope::ClipScope(SDL_Surface* surface, const SDL_Rect& rect) : surface_(surface) {
+  SDL_GetClipRect(surface, &before_);
+  SDL_Rect inside{};
+  if (SDL_IntersectRect(&rect, &before_, &inside) == SDL_FALSE) {
+    inside = SDL_Rect{0, 0, 0, 0};
+  }
+  SDL_SetClipRect(surface, &inside);
+}
+
+ClipScope::~ClipScope() {
+  SDL_SetClipRect(surface_, &before_);
+}
+
 SurfacePtr MakeSurface(int width, int height) {
   SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(
       0, width < 1 ? 1 : width, height < 1 ? 1 : height, 32, SDL_PIXELFORMAT_RGBA32));
@@ -121,10 +134,9 @@ void DrawPicture(SDL_Surface* surface, const platform::Picture& picture, int x, 
     throw platform::PlatformError(std::string("cannot draw a picture: ") + SDL_GetError());
   }
   SDL_SetSurfaceBlendMode(source.get(), SDL_BLENDMODE_BLEND);
-  SDL_SetClipRect(surface, &clip);
+  const ClipScope cut(surface, clip);
   SDL_Rect at{x, y, picture->width, picture->height};
   SDL_BlitSurface(source.get(), nullptr, surface, &at);
-  SDL_SetClipRect(surface, nullptr);
 }
 
 }  // namespace orbelon::sdl

@@ -16,6 +16,20 @@ struct SurfaceFree {
 };
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
+// Narrows the surface's clip rectangle to `rect` for as long as it lives, then gives back the one
+// before: a helper's own clip stays inside its caller's, which repaints only part of a picture.
+class ClipScope {
+ public:
+  ClipScope(SDL_Surface* surface, const SDL_Rect& rect);
+  ~ClipScope();
+  ClipScope(const ClipScope&) = delete;
+  ClipScope& operator=(const ClipScope&) = delete;
+
+ private:
+  SDL_Surface* surface_;
+  SDL_Rect before_;
+};
+
 // An RGBA surface (bytes R, G, B, A in memory, rows from the top); throws when SDL cannot make it.
 SurfacePtr MakeSurface(int width, int height);
 

@@ -143,23 +143,17 @@ void DrawText(SDL_Surface* surface, TTF_Font* font, const std::string& text, con
   if (center_vertically) {
     y += (box.h - skip * static_cast<int>(lines.size())) / 2;
   }
-  SDL_SetClipRect(surface, &box);
-  try {
-    for (const std::string& line : lines) {
-      int x = box.x;
-      if (alignment == platform::Alignment::Center) {
-        x += (box.w - TextWidth(font, line)) / 2;
-      } else if (alignment == platform::Alignment::Right) {
-        x += box.w - TextWidth(font, line);
-      }
-      DrawLine(surface, font, line, x, y, color);
-      y += skip;
+  const ClipScope cut(surface, box);
+  for (const std::string& line : lines) {
+    int x = box.x;
+    if (alignment == platform::Alignment::Center) {
+      x += (box.w - TextWidth(font, line)) / 2;
+    } else if (alignment == platform::Alignment::Right) {
+      x += box.w - TextWidth(font, line);
     }
-  } catch (...) {
-    SDL_SetClipRect(surface, nullptr);
-    throw;
+    DrawLine(surface, font, line, x, y, color);
+    y += skip;
   }
-  SDL_SetClipRect(surface, nullptr);
 }
 
 }  // namespace orbelon::sdl

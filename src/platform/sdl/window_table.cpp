@@ -109,7 +109,8 @@ int WindowTable::IdOf(const Entry& entry) const {
   return 0;
 }
 
-void WindowTable::Upload(Entry& entry, SDL_Surface* picture) {
+void WindowTable::Upload(Entry& entry) {
+  const SDL_Surface* picture = entry.picture.get();
   if (entry.texture == 0) {
     glGenTextures(1, &entry.texture);
   }
@@ -122,6 +123,20 @@ void WindowTable::Upload(Entry& entry, SDL_Surface* picture) {
   glPixelStorei(GL_UNPACK_ROW_LENGTH, picture->pitch / 4);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, picture->w, picture->h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                picture->pixels);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+}
+
+void WindowTable::UploadPart(const Entry& entry, const SDL_Rect& part) {
+  const SDL_Surface* picture = entry.picture.get();
+  glBindTexture(GL_TEXTURE_2D, entry.texture);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, picture->pitch / 4);
+  glPixelStorei(GL_UNPACK_SKIP_PIXELS, part.x);
+  glPixelStorei(GL_UNPACK_SKIP_ROWS, part.y);
+  glTexSubImage2D(GL_TEXTURE_2D, 0, part.x, part.y, part.w, part.h, GL_RGBA, GL_UNSIGNED_BYTE,
+                  picture->pixels);
+  glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+  glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
 }
 

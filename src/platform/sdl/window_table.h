@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include <epoxy/gl.h>
 
+#include "platform/sdl/form_painter.h"
 #include "platform/sdl/gl_context.h"
 
 namespace orbelon::platform {
@@ -22,7 +23,8 @@ class WindowTable {
   struct Entry {
     SDL_Window* window = nullptr;
     const platform::Form* form = nullptr;
-    std::string signature;  // of the form as its texture shows it
+    FormLook look;       // of the form as its picture and texture show it
+    SurfacePtr picture;  // the form composed in software, kept to be repainted in part
     GLuint texture = 0;
     std::string title;
     int width = 0;  // client pixels
@@ -46,8 +48,10 @@ class WindowTable {
   // The form whose native window has SDL's window id; nullptr for none.
   Entry* FindBySdlId(uint32_t sdl_id);
   int IdOf(const Entry& entry) const;
-  // Puts the composed picture into the entry's texture (the window's context is current).
-  static void Upload(Entry& entry, SDL_Surface* picture);
+  // Puts the entry's picture into its texture (the window's context is current): all of it, or
+  // only the part given, in client pixels.
+  static void Upload(Entry& entry);
+  static void UploadPart(const Entry& entry, const SDL_Rect& part);
 
  private:
   GlContext& context_;
