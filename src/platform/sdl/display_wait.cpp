@@ -5,7 +5,7 @@
 
 #include <poll.h>
 
-#include <SDL_syswm.h>
+#include "platform/sdl/x11_window.h"
 
 namespace orbelon::sdl {
 
@@ -14,10 +14,8 @@ void DisplayWait::Learn(SDL_Window* window) {
     return;
   }
   learned_ = true;
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (SDL_GetWindowWMInfo(window, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11) {
-    x11_connection_ = ConnectionNumber(info.info.x11.display);
+  if (const std::optional<X11Window> x11 = X11WindowOf(window)) {
+    x11_connection_ = ConnectionNumber(x11->display);
   }
 }
 

@@ -3,7 +3,7 @@
 
 #include "platform/sdl/frame_buttons.h"
 
-#include <SDL_syswm.h>
+#include "platform/sdl/x11_window.h"
 
 namespace orbelon::sdl {
 
@@ -21,12 +21,11 @@ constexpr unsigned long kDecorMenu = 16;
 }  // namespace
 
 void AskForCloseBoxOnly(SDL_Window* window) {
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+  const std::optional<X11Window> x11 = X11WindowOf(window);
+  if (!x11) {
     return;
   }
-  Display* display = info.info.x11.display;
+  Display* display = x11->display;
   const Atom hints = XInternAtom(display, "_MOTIF_WM_HINTS", False);
   // No resize (the window keeps its size), no minimise, no maximise; the frame keeps its title,
   // its border and its menu.
@@ -37,7 +36,7 @@ void AskForCloseBoxOnly(SDL_Window* window) {
       0,
       0,
   };
-  XChangeProperty(display, info.info.x11.window, hints, hints, 32, PropModeReplace,
+  XChangeProperty(display, x11->id, hints, hints, 32, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(value), 5);
 }
 

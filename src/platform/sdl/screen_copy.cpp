@@ -1,36 +1,17 @@
 #include "platform/sdl/screen_copy.h"
 
-#include <SDL_syswm.h>
 #include <epoxy/glx.h>
+
+#include "platform/sdl/x11_window.h"
 
 namespace orbelon::sdl {
 
-namespace {
-
-struct X11Window {
-  Display* display = nullptr;
-  ::Window id = 0;
-};
-
-bool FindX11Window(SDL_Window* window, X11Window& found) {
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
-    return false;
-  }
-  found.display = info.info.x11.display;
-  found.id = info.info.x11.window;
-  return true;
-}
-
-}  // namespace
-
 bool ScreenCopy::Available(SDL_Window* window) {
   if (available_ < 0) {
-    X11Window x11;
+    const std::optional<X11Window> x11 = X11WindowOf(window);
     // An EGL context under X11 has no GLX context current.
-    available_ = FindX11Window(window, x11) && glXGetCurrentContext() != nullptr &&
-                         epoxy_has_glx_extension(x11.display, DefaultScreen(x11.display),
+    available_ = x11 && glXGetCurrentContext() != nullptr &&
+                         epoxy_has_glx_extension(x11->display, DefaultScreen(x11->display),
                                                  "GLX_MESA_copy_sub_buffer")
                      ? 1
                      : 0;
@@ -39,9 +20,8 @@ bool ScreenCopy::Available(SDL_Window* window) {
 }
 
 void ScreenCopy::Copy(SDL_Window* window, const SDL_Rect& rect) {
-  X11Window x11;
-  if (FindX11Window(window, x11)) {
-    glXCopySubBufferMESA(x11.display, x11.id, rect.x, rect.y, rect.w, rect.h);
+  if (const std::optional<X11Window> x11 = X11WindowOf(window)) {
+    glXCopySubBufferMESA(x11->display, x11->id, rect.x, rect.y, rect.w, rect.h);
   }
 }
 

@@ -3,10 +3,11 @@
 
 #include "platform/sdl/window_owner.h"
 
-#include <SDL_syswm.h>
 #include <X11/Xatom.h>
 
 #include <vector>
+
+#include "platform/sdl/x11_window.h"
 
 namespace orbelon::sdl {
 
@@ -51,13 +52,12 @@ void TieToOwner(SDL_Window* window, SDL_Window* owner, bool dialog) {
   if (owner != nullptr) {
     SDL_SetWindowModalFor(window, owner);
   }
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+  const std::optional<X11Window> x11 = X11WindowOf(window);
+  if (!x11) {
     return;
   }
-  Display* display = info.info.x11.display;
-  const Window x_window = info.info.x11.window;
+  Display* display = x11->display;
+  const Window x_window = x11->id;
   if (owner == nullptr) {
     XDeleteProperty(display, x_window, XA_WM_TRANSIENT_FOR);
   }
