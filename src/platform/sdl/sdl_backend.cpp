@@ -19,6 +19,7 @@
 #include "platform/sdl/font_library.h"
 #include "platform/sdl/form_painter.h"
 #include "platform/sdl/gl_context.h"
+#include "platform/sdl/heap_policy.h"
 #include "platform/sdl/keyboard_device.h"
 #include "platform/sdl/mixer_sound.h"
 #include "platform/sdl/pointer.h"
@@ -66,6 +67,7 @@ std::vector<SDL_Rect> BandsAround(const SDL_Rect& window, const SDL_Rect& hole) 
 }  // namespace
 
 std::unique_ptr<SdlBackend> SdlBackend::Create() {
+  KeepLargeBlocksOffTheHeap();
   // The game ends only through its own windows; closing the last one is not a quit.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   // SDL's own handlers would make a signal a quit without saying which one it was.
@@ -224,8 +226,16 @@ std::vector<SDL_Rect> SdlBackend::DrawWindow(const platform::Form& form) {
     changed = ChangedArea(entry.look, look, client);
   }
   if (changed && SDL_RectEquals(&*changed, &client)) {
-    entry.picture = painter_->Compose(form);
-    WindowTable::Upload(entry);
+    // A window keeps its picture and texture while its size stays: the focus moving to another
+    // button would otherwise make both anew, at a window's worth of memory each time.
+    if (entry.texture != 0 && entry.picture && entry.picture->w == client.w &&
+        entry.picture->h == client.h) {
+      painter_->Repaint(form, entry.picture.get(), client);
+      WindowTable::UploadPart(entry, client);
+    } else {
+      entry.picture = painter_->Compose(form);
+      WindowTable::Upload(entry);
+    }
     whole = true;
   } else if (changed) {
     painter_->Repaint(form, entry.picture.get(), *changed);

@@ -172,5 +172,30 @@ TEST(FormRepaintOnScreen, AWindowShowsAChangedLabelAsAFreshWindowShowsIt) {
   fresh.Hide();
 }
 
+// A change to the form itself repaints the whole window into the picture and texture it keeps,
+// rather than into new ones: the old picture must not show through anywhere.
+TEST(FormRepaintOnScreen, AWindowRepaintedWholeInWhatItKeepsShowsWhatAFreshWindowShows) {
+  ScoreForm changed;
+  changed.Show();
+  Backend().ReadWindowPixels(changed);
+  changed.SetBackColor(RGB(96, 0, 0));
+  changed.SetFocusedControl(nullptr);
+  changed.far.SetVisible(false);
+  changed.score.SetCaption("SCORE: 15100");
+  const sdl::Pixels seen = Backend().ReadWindowPixels(changed);
+
+  ScoreForm fresh;
+  fresh.SetBackColor(RGB(96, 0, 0));
+  fresh.far.SetVisible(false);
+  fresh.score.SetCaption("SCORE: 15100");
+  fresh.Show();
+  fresh.SetFocusedControl(nullptr);
+  const sdl::Pixels want = Backend().ReadWindowPixels(fresh);
+  ASSERT_EQ(seen.rgba.size(), want.rgba.size());
+  EXPECT_TRUE(seen.rgba == want.rgba);
+  changed.Hide();
+  fresh.Hide();
+}
+
 }  // namespace
 }  // namespace orbelon::testing
