@@ -76,8 +76,9 @@ class SdlBackend : public platform::Backend {
  private:
   SdlBackend();
   // Draws the window into its back buffer and gives the rectangles drawn, in OpenGL's window
-  // coordinates: the whole window when its back buffer may not hold all of its picture (or the
-  // form's picture changed), else only the canvases, which change every pass.
+  // coordinates: the whole window when its back buffer may not hold all of its picture, or when
+  // the form itself, its size or its list of visible controls changed; else only the canvases,
+  // which change every pass, and the rectangles of the controls whose look changed.
   std::vector<SDL_Rect> DrawWindow(const platform::Form& form);
 
   std::unique_ptr<GlContext> context_;
