@@ -6,13 +6,13 @@
 
 namespace orbelon::sdl {
 
-// glibc raises its threshold for mapping a block to the size of the largest mapped block freed so
-// far, up to 32 MiB: after the first sound file the game loads, every window's picture, texture
-// and back buffer comes out of the heap. Windows open and close many times, each time taking
-// blocks of a few hundred KiB between the small ones that stay; on a busy machine the order of
-// those turns out such that no hole fits the next picture, and the heap grows by a window's worth
-// each time. A fixed threshold also stops the raise, and a block that was never in the heap
-// cannot leave a hole in it.
+// glibc raises its threshold for mapping a block to the largest mapped block freed so far: the
+// game's first sound file takes it to 692 KiB, the play window's picture to 880 KiB, and from
+// then on every window's picture and texture comes out of the heap. The rules window's two are
+// nearly the same size (636,936 and 640,000 bytes). When timing puts the picture into the hole
+// the texture left, the texture no longer fits the smaller hole and goes to the heap's top; the
+// next window finds the holes swapped again, and the heap creeps up a window's worth at a time.
+// Mapped on their own, they leave no holes.
 void KeepLargeBlocksOffTheHeap() {
 #if defined(M_MMAP_THRESHOLD)
   mallopt(M_MMAP_THRESHOLD, 128 * 1024);
