@@ -25,6 +25,7 @@
 #include "platform/sdl/screen_copy.h"
 #include "platform/sdl/window_owner.h"
 #include "platform/sdl/window_table.h"
+#include "platform/sdl/window_withdraw.h"
 
 namespace orbelon::sdl {
 
@@ -184,6 +185,9 @@ void SdlBackend::ShowWindow(int window, bool visible) {
     // as a new window of the old system did.
     SDL_SetWindowInputFocus(entry.window);
   } else {
+    // A hidden window is hidden whatever its state: one that the player has minimised must not
+    // come back from the taskbar.
+    WithdrawUnmapped(entry.window);
     SDL_HideWindow(entry.window);
     // A hidden window's picture is made again when it shows; meanwhile the memory goes to the
     // windows on screen.
