@@ -1,6 +1,6 @@
 // A window that the game hides is hidden whatever the desktop has done with it. One that the
 // window manager holds minimised is withdrawn, which SDL does only for a mapped window, and
-// shows again as any window does.
+// shows again as any window does; one that another program maps while it is hidden goes again.
 
 #include <functional>
 
@@ -54,6 +54,29 @@ TEST(HiddenWindow, AMinimisedWindowIsWithdrawnAndShowsAgain) {
   EXPECT_NE(SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN, 0u);
   form.Hide();
   EXPECT_TRUE(Until([&] { return !desktop.Viewable(window); }));
+}
+
+TEST(HiddenWindow, OneThatAnotherProgramMapsGoesAgain) {
+  PlainForm form("RaisedForm", 120, 80);  // SDL first: the desktop asks it for its driver
+  X11Desktop desktop;
+  if (!desktop.Available()) {
+    GTEST_SKIP() << "the offscreen driver has no other programs";
+  }
+  form.Show();
+  SDL_Window* window = NativeOf(form);
+  ASSERT_TRUE(Until([&] { return desktop.Viewable(window); }));
+  form.Hide();
+  ASSERT_TRUE(Until([&] { return desktop.Withdrawn(window); }));
+
+  desktop.Map(window);
+  EXPECT_TRUE(Until([&] { return desktop.Withdrawn(window) && !desktop.Viewable(window); }))
+      << "the hidden window stays on the screen";
+  EXPECT_FALSE(form.IsVisible());
+
+  // And the game's own show still works.
+  form.Show();
+  EXPECT_TRUE(Until([&] { return desktop.Viewable(window); }));
+  form.Hide();
 }
 
 }  // namespace

@@ -34,6 +34,11 @@ X11Desktop::~X11Desktop() {
   }
 }
 
+void X11Desktop::Map(SDL_Window* window) {
+  XMapRaised(display_, IdOf(window));
+  XSync(display_, False);
+}
+
 void X11Desktop::Minimise(SDL_Window* window) {
   const Window id = IdOf(window);
   const Atom wm_state = XInternAtom(display_, "WM_STATE", False);

@@ -21,6 +21,8 @@ class X11Desktop {
   // Whether the display is an X11 one (not SDL's offscreen driver).
   bool Available() const { return display_ != nullptr; }
 
+  // Another program maps the window (wmctrl's raise does).
+  void Map(SDL_Window* window);
   // A window manager minimises it: unmapped, and Iconic in WM_STATE.
   void Minimise(SDL_Window* window);
   // A notice that withdraws the window has reached the root window since the last call
