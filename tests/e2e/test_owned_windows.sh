@@ -5,7 +5,7 @@
 # start window when the start window is picked, as do the "Ready:" box and the pause window when
 # the play window's title bar is clicked, and the key that closes each then reaches it; the pause
 # window is minimised and restored with the play window; a box that opens right after a click on
-# the board opens above it.
+# the board opens above it; one click on a box that has not the keyboard is a click on the box.
 # Usage: test_owned_windows.sh GAME_DIR OUTPUT_DIR
 set -uo pipefail
 unset DISPLAY
@@ -160,6 +160,23 @@ if [[ -n ${start:-} ]] && press "$start" Tab && press "$start" Return &&
     expect "the \"TILT !!!\" box opens above the play window clicked as it opens" \
       above "$tilt" "$play"
     import -window root "$out_dir/owned-tilt.png" 2>/dev/null
+
+    echo "== openbox: one click on a box that has not the keyboard"
+    close_with "$tilt" Return
+    if ready=$(game_window '^Ready:$' 10); then
+      sleep 0.5
+      # The desktop, far from the program's windows, takes the keyboard; the click on OK then
+      # gives it back to the box in the same moment as the box takes the click.
+      xdotool mousemove 10 1010 click 1
+      sleep 0.5
+      expect "a click on the desktop takes the keyboard from the \"Ready:\" box" \
+        test "$(xdotool getwindowfocus 2>/dev/null)" != "$ready"
+      click "$ready" "${ready_ok[@]}"
+      expect "one click on its OK then closes the \"Ready:\" box" gone "$ready" 3
+      close_with "$ready" Return
+    else
+      fail "a new life behind the \"Ready:\" box"
+    fi
   else
     fail "the board tips over"
   fi

@@ -144,6 +144,13 @@ void EventSource::Translate(const SDL_Event& event) {
         if (entry != nullptr && entry->form->IsVisible()) {
           redraw_(*entry->form);
         }
+      } else if (event.window.event == SDL_WINDOWEVENT_SHOWN) {
+        // Another program may map a window that the game has hidden (wmctrl's raise maps the
+        // window it names): it goes again, before it can stand over the window in use.
+        WindowTable::Entry* entry = windows_.FindBySdlId(event.window.windowID);
+        if (entry != nullptr && !entry->form->IsVisible()) {
+          SDL_HideWindow(entry->window);
+        }
       } else if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
         // The close box of one window; the window itself decides what it means.
         if (WindowTable::Entry* entry = windows_.FindBySdlId(event.window.windowID)) {

@@ -26,6 +26,7 @@
 #include "platform/sdl/screen_copy.h"
 #include "platform/sdl/window_owner.h"
 #include "platform/sdl/window_table.h"
+#include "platform/sdl/window_withdraw.h"
 
 namespace orbelon::sdl {
 
@@ -72,6 +73,9 @@ std::unique_ptr<SdlBackend> SdlBackend::Create() {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   // SDL's own handlers would make a signal a quit without saying which one it was.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // The click that gives a window the keyboard is a click on it: SDL on X11 drops one that
+  // comes within a few ms of the focus, and the first click on a box would do nothing.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   CatchInterrupts();
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
     throw platform::PlatformError(std::string("cannot open a display: ") + SDL_GetError());
@@ -186,6 +190,9 @@ void SdlBackend::ShowWindow(int window, bool visible) {
     // as a new window of the old system did.
     SDL_SetWindowInputFocus(entry.window);
   } else {
+    // A hidden window is hidden whatever its state: one that the player has minimised must not
+    // come back from the taskbar.
+    WithdrawUnmapped(entry.window);
     SDL_HideWindow(entry.window);
     // A hidden window's picture is made again when it shows; meanwhile the memory goes to the
     // windows on screen.
