@@ -65,6 +65,17 @@ start_window_manager() {  # start_window_manager LOG
   done
 }
 
+# Under a window manager: its stacking order, bottom first.
+above() {  # above UPPER LOWER: UPPER stands above LOWER
+  local id i=0 upper=-1 lower=-1
+  for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*#//; s/,/ /g'); do
+    ((id == $1)) && upper=$i
+    ((id == $2)) && lower=$i
+    i=$((i + 1))
+  done
+  ((upper >= 0 && lower >= 0 && upper > lower))
+}
+
 # The program's own windows, by title and, where given, size. Under a window manager the frames
 # have the sizes of the windows they hold, so the program's windows are picked by its process id.
 game_window() {  # game_window TITLE_PATTERN SECONDS [SIZE]

@@ -17,16 +17,6 @@ start_window_manager hidden
 
 find_pause() { game_window '^$' "$1" 199x188; }
 
-# The window manager's stacking order, bottom first.
-above() {  # above UPPER LOWER: UPPER stands above LOWER
-  local id i=0 upper=-1 lower=-1
-  for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*#//; s/,/ /g'); do
-    ((id == $1)) && upper=$i
-    ((id == $2)) && lower=$i
-    i=$((i + 1))
-  done
-  ((upper >= 0 && lower >= 0 && upper > lower))
-}
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 minimised() {  # minimised WINDOW SECONDS
   local deadline=$((SECONDS + $2))

@@ -39,16 +39,6 @@ stop_program
 
 start_window_manager owned
 
-# The window manager's stacking order, bottom first.
-above() {  # above UPPER LOWER: UPPER stands above LOWER
-  local id i=0 upper=-1 lower=-1
-  for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*#//; s/,/ /g'); do
-    ((id == $1)) && upper=$i
-    ((id == $2)) && lower=$i
-    i=$((i + 1))
-  done
-  ((upper >= 0 && lower >= 0 && upper > lower))
-}
 # A click on the title bar that the window manager draws over the client area.
 click_title_bar() {  # click_title_bar WINDOW
   local x y
