@@ -2,9 +2,10 @@
 # Whether the game's memory stays flat while its windows open and close: the real program under
 # its own Xvfb (with openbox beside it, unless -n) opens and closes the rules window over the
 # start window CYCLES times, then starts a game and pauses and continues CYCLES times, with BUSY
-# loops of the shell spinning beside it the whole time (a busy machine changes which thread takes
-# memory when). For each of the two it prints the resident size (VmRSS) at cycle 10 and at the
-# end, and the growth between them.
+# loops of the shell spinning beside it the whole time (on a busy machine the events come at other
+# moments, and with them the order in which the program takes and frees its memory). For each of
+# the two it prints the resident size (VmRSS) at cycle 10 and at the end, and the growth between
+# them.
 #
 #   tests/bench/soak_windows.sh [-c CYCLES] [-b BUSY] [-w SECONDS] [-n] [-o FOLDER] [PROGRAM]
 #
@@ -45,8 +46,8 @@ stop_busy() {
   ((${#busy_pids[@]})) && kill "${busy_pids[@]}" 2>/dev/null
   busy_pids=()
 }
-trap 'stop_busy; stop_program; [[ -n ${wm_pid:-} ]] && kill $wm_pid 2>/dev/null; e2e_cleanup' EXIT
 [[ -n $manager ]] && start_window_manager soak
+# After the window manager's, which sets a trap of its own.
 trap 'stop_busy; stop_program; [[ -n ${wm_pid:-} ]] && kill $wm_pid 2>/dev/null; e2e_cleanup' EXIT
 
 resident() { awk '/^VmRSS:/ {print $2}' "/proc/$program_pid/status" 2>/dev/null; }
@@ -113,7 +114,6 @@ report_stuck() {  # report_stuck NAME CYCLE
     echo "  $id \"$(xdotool getwindowname "$id")\" $(size_of "$id")"
   done
   import -window root "$out_dir/soak-stuck.png" 2>/dev/null && echo "  see $out_dir/soak-stuck.png"
-  [[ -n ${SOAK_HOLD:-} ]] && sleep "$SOAK_HOLD"
 }
 
 # Runs CYCLE_FUNCTION CYCLES times and prints the resident size at cycle 10 and at the end.
