@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 #if __has_include(<malloc.h>)
 #include <malloc.h>
@@ -48,6 +49,25 @@ TEST(HeapPolicy, AWindowSizedBlockIsMappedOnItsOwnAfterALargerOneWasFreed) {
   EXPECT_EQ(MappedBlocks(), before + 1) << "the picture came out of the heap";
   std::free(picture);
   EXPECT_EQ(MappedBlocks(), before) << "the picture was not given back to the system";
+}
+
+// What a pass takes and frees at the heap's top stays there for the next pass, rather than going
+// back to the system and coming again as fresh pages each time.
+TEST(HeapPolicy, WhatIsFreedAtTheHeapsTopIsKeptForTheNextPass) {
+  if (kSanitized) {
+    GTEST_SKIP() << "the sanitizer's allocator has thresholds of its own";
+  }
+  mallopt(M_TRIM_THRESHOLD, 128 * 1024);  // glibc's own, before anything large was freed
+  sdl::KeepLargeBlocksOffTheHeap();
+  std::vector<void*> blocks;
+  for (int i = 0; i < 8; ++i) {
+    blocks.push_back(std::malloc(120 * 1024));  // each below the threshold for mapping
+  }
+  const size_t taken = mallinfo2().arena;
+  for (auto it = blocks.rbegin(); it != blocks.rend(); ++it) {
+    std::free(*it);
+  }
+  EXPECT_EQ(mallinfo2().arena, taken) << "the heap gave its top back";
 }
 
 #endif
