@@ -53,7 +53,8 @@ trap 'stop_busy; stop_program; [[ -n ${wm_pid:-} ]] && kill $wm_pid 2>/dev/null;
 resident() { awk '/^VmRSS:/ {print $2}' "/proc/$program_pid/status" 2>/dev/null; }
 
 # A click or key the program did not act on within 5 s is given again, at most 4 times in all,
-# and counted: the soak measures memory, and a lost input is a fault of its own.
+# and counted: the soak measures memory, and a lost input is a fault of its own. (An Esc that
+# meets the box of a lost life is rightly ignored, and given again too.)
 missed=0
 retry() {  # retry DONE ACTION...: ACTION until DONE (which waits up to 5 s) holds
   local done=$1 try
@@ -86,7 +87,8 @@ rules_cycle() {  # rules_cycle CYCLE
 answer_boxes() {
   local box
   while box=$(game_window '^(Sorry|Ready):$' 0); do
-    [[ $(xdotool getwindowname "$box") == Sorry: ]] && lost=$((lost + 1))
+    # Every new life opens behind a "Ready:" box, whatever ended the last one.
+    [[ $(xdotool getwindowname "$box") == Ready: ]] && lost=$((lost + 1))
     press "$box" Return
     gone "$box" 5
   done
