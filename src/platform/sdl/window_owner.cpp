@@ -19,23 +19,10 @@ void SetModalState(Display* display, Window window, bool modal) {
   const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
   const Atom modal_atom = XInternAtom(display, "_NET_WM_STATE_MODAL", False);
   std::vector<Atom> atoms;
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0;
-  unsigned long left = 0;
-  unsigned char* data = nullptr;
-  if (XGetWindowProperty(display, window, state, 0, 64, False, XA_ATOM, &type, &format, &count,
-                         &left, &data) == Success &&
-      data != nullptr) {
-    if (type == XA_ATOM && format == 32) {
-      const auto* have = reinterpret_cast<const Atom*>(data);
-      for (unsigned long i = 0; i < count; ++i) {
-        if (have[i] != modal_atom) {
-          atoms.push_back(have[i]);
-        }
-      }
+  for (const Atom atom : WindowProperty(display, window, state, XA_ATOM)) {
+    if (atom != modal_atom) {
+      atoms.push_back(atom);
     }
-    XFree(data);
   }
   if (modal) {
     atoms.push_back(modal_atom);

@@ -15,21 +15,8 @@ namespace {
 // Withdrawn where it manages it no longer, or never did.
 long ManagedState(Display* display, Window window) {
   const Atom wm_state = XInternAtom(display, "WM_STATE", False);
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0;
-  unsigned long left = 0;
-  unsigned char* data = nullptr;
-  long state = WithdrawnState;
-  if (XGetWindowProperty(display, window, wm_state, 0, 2, False, wm_state, &type, &format, &count,
-                         &left, &data) == Success &&
-      data != nullptr) {
-    if (type == wm_state && format == 32 && count > 0) {
-      state = *reinterpret_cast<const long*>(data);
-    }
-    XFree(data);
-  }
-  return state;
+  const std::vector<unsigned long> state = WindowProperty(display, window, wm_state, wm_state);
+  return state.empty() ? WithdrawnState : static_cast<long>(state.front());
 }
 
 }  // namespace
